@@ -1,0 +1,9 @@
+#include "ioncatalogue.h"
+
+bool IonCategory::append(const IonEntry &entry)
+{
+    if (isFull())
+        return false;
+    m_entries.append(entry);
+    return true;
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QString>
+
+// The engine's view of the outside world: small interfaces that the question window
+// implements and the tests replace. None of them knows about widgets.
+
+// A box that shows digits lowered below the baseline and reads back as plain text.
+class RichTextBox {
+public:
+    virtual ~RichTextBox() = default;
+    virtual QString plainText() const = 0;
+    // Replaces the whole content, formatting included; the new text stands on the baseline.
+    virtual void setPlainText(const QString &text) = 0;
+    // Inserts at the caret with the current offset; the caret follows the text.
+    virtual void insertAtCaret(const QString &text) = 0;
+    // Vertical offset in twips for text inserted or typed next; negative lowers it.
+    virtual void setCaretOffset(int twips) = 0;
+    virtual void setEnabled(bool enabled) = 0;
+    // Failure to take the focus is ignored.
+    virtual void giveFocus() = 0;
+};
+
+enum class NoticeKind { Correct, Incorrect, GivenUp };
+
+// The controls of the question window that the quiz changes.
+class QuestionView {
+public:
+    virtual ~QuestionView() = default;
+    virtual RichTextBox &questionBox() = 0;
+    virtual RichTextBox &answerBox() = 0;
+    virtual void setPrompt(const QString &text) = 0;
+    // Shows the notice with its border and colour (and enables the notice label).
+    virtual void showNotice(NoticeKind kind, const QString &text) = 0;
+    // Puts the notice back to rest: no border, button face, empty text.
+    virtual void clearNotice() = 0;
+    virtual void setScoreText(const QString &text) = 0;
+    virtual void setWrongText(const QString &text) = 0;
+    // "Check Answer", "I give up" and the answer box together.
+    virtual void setAnswerInputsEnabled(bool enabled) = 0;
+    virtual void repaintNow() = 0;
+};
+
+// The fixed pause after a correct answer: the window paints, input is not handled.
+class Pause {
+public:
+    virtual ~Pause() = default;
+    virtual void pause(int milliseconds) = 0;
+};
+
+// The wait for the student's click on a notice.
+class NoticeWaiter {
+public:
+    virtual ~NoticeWaiter() = default;
+    // Returns true on the click; false when the question window closed meanwhile,
+    // after which nothing more of the outcome may happen.
+    virtual bool waitForClick() = 0;
+};
+
+// The modal one-line input prompt; the empty text when cancelled.
+class TextPrompt {
+public:
+    virtual ~TextPrompt() = default;
+    virtual QString askText(const QString &prompt, const QString &title) = 0;
+};
+
+// The default printer. Every operation returns false when it failed.
+class ReportPrinter {
+public:
+    virtual ~ReportPrinter() = default;
+    virtual bool setFontName(const QString &family) = 0;
+    virtual bool setFontSize(double points) = 0;
+    // Prints the text; without endLine the next print continues right after it.
+    virtual bool print(const QString &text, bool endLine) = 0;
+    // Sends the page or pages to the printer.
+    virtual bool endDocument() = 0;
+};
+
+// The current date in the system's short date format.
+class DateSource {
+public:
+    virtual ~DateSource() = default;
+    virtual QString shortDate() const = 0;
+};
