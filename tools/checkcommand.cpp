@@ -1,0 +1,45 @@
+#include "checkcommand.h"
+
+#include "checkreport.h"
+#include "loader.h"
+
+#include <QCommandLineParser>
+
+int runCheck(const QStringList &arguments, QTextStream &out, QTextStream &err) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Checks an Ionarch data file and reports every line that the program "
+                       "would complain about or pass over."));
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Show this help."));
+    parser.addOption(helpOption);
+    const QCommandLineOption listingsOption(QStringLiteral("listings"),
+                                            QStringLiteral("Also print the four help listings."));
+    parser.addOption(listingsOption);
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("The data file; ions.dat when not given."),
+                                 QStringLiteral("[FILE]"));
+
+    if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
+        const QString problem = parser.positionalArguments().size() > 1
+                                    ? QStringLiteral("Give at most one data file.")
+                                    : parser.errorText();
+        err << problem << "\n\n" << parser.helpText();
+        return CheckBadUsage;
+    }
+    if (parser.isSet(helpOption)) {
+        out << parser.helpText();
+        return CheckDone;
+    }
+
+    const QStringList files = parser.positionalArguments();
+    const QString path = files.isEmpty() ? QStringLiteral("ions.dat") : files.first();
+    IonCatalogue catalogue;
+    CheckReport report(out);
+    if (LoadIonsFile(path, catalogue, report) != LoadStatus::Loaded)
+        return CheckFatalFile;
+    report.writeCounts(catalogue);
+    if (parser.isSet(listingsOption))
+        report.writeListings(catalogue.listings);
+    return CheckDone;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+// Exit codes of ionarch-check.
+enum CheckExitCode { CheckDone = 0, CheckFatalFile = 1, CheckBadUsage = 2 };
+
+// ionarch-check [--listings] [FILE]: loads FILE (ions.dat in the working folder by default)
+// as the program would and reports on it. arguments[0] is the program's name.
+int runCheck(const QStringList &arguments, QTextStream &out, QTextStream &err);

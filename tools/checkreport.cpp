@@ -1,0 +1,33 @@
+#include "checkreport.h"
+
+#include "iontableinfo.h"
+
+namespace {
+
+constexpr QLatin1String CrLf("\r\n");
+
+} // namespace
+
+void CheckReport::message(int line, const Message &message) {
+    QString text = message.text;
+    m_out << line << ": " << message.shownTitle() << ": "
+          << text.replace(CrLf, QLatin1String("\\n")) << '\n';
+}
+
+void CheckReport::warning(int line, const QString &text) {
+    m_out << line << ": warning: " << text << '\n';
+}
+
+void CheckReport::writeCounts(const IonCatalogue &catalogue) {
+    for (const IonTableInfo &info : IonTables)
+        m_out << info.name << ": " << catalogue.table(info.table).count() << '\n';
+}
+
+void CheckReport::writeListings(const ListingTexts &listings) {
+    const std::pair<const char *, QString> sections[] = {{"help1", listings.help1},
+                                                         {"help2", listings.help2},
+                                                         {"helpC1", listings.helpC1},
+                                                         {"helpC2", listings.helpC2}};
+    for (auto [name, text] : sections)
+        m_out << '[' << name << "]\n" << text.replace(CrLf, QLatin1String("\n"));
+}

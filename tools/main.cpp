@@ -1,0 +1,11 @@
+#include "checkcommand.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("ionarch-check"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return runCheck(QCoreApplication::arguments(), out, err);
+}
