@@ -8,8 +8,9 @@ QString decodeDataFile(const QByteArray &bytes) {
     QString text = utf8(bytes);
     if (!utf8.hasError())
         return text;
+    // The code page comes with ICU; a Qt built without it still reads the letters of Latin-1.
     QStringDecoder windows1252("windows-1252");
-    return windows1252(bytes);
+    return windows1252.isValid() ? QString(windows1252(bytes)) : QString::fromLatin1(bytes);
 }
 
 QStringView trimSpaces(QStringView line) {

@@ -9,9 +9,8 @@ constexpr QLatin1String CrLf("\r\n");
 } // namespace
 
 void CheckReport::message(int line, const Message &message) {
-    QString text = message.text;
     m_out << line << ": " << message.shownTitle() << ": "
-          << text.replace(CrLf, QLatin1String("\\n")) << '\n';
+          << QString(message.text).replace(CrLf, QLatin1String("\\n")) << '\n';
 }
 
 void CheckReport::warning(int line, const QString &text) {
@@ -28,6 +27,6 @@ void CheckReport::writeListings(const ListingTexts &listings) {
                                                          {"help2", listings.help2},
                                                          {"helpC1", listings.helpC1},
                                                          {"helpC2", listings.helpC2}};
-    for (auto [name, text] : sections)
-        m_out << '[' << name << "]\n" << text.replace(CrLf, QLatin1String("\n"));
+    for (const auto &[name, text] : sections)
+        m_out << '[' << name << "]\n" << QString(text).replace(CrLf, QLatin1String("\n"));
 }

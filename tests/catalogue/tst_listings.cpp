@@ -67,11 +67,6 @@ private slots:
         QTest::addRow("only comments and blank lines leave every listing empty")
             << QByteArray("; nothing\r\n\r\n   \r\n;[Anions-simple]\r\n") << QString() << QString()
             << QString() << QString();
-        QTest::addRow("refused entries are not listed")
-            << QByteArray(
-                   "[Anions-simple]\r\nchloride,Cl,x\r\noxide,O,-2\r\n[Bogus]\r\nfluoride,F,1")
-            << QString() << "ANIONS - SIMPLE\r\nfluoride             F       -1\r\n"
-            << QString() << QString();
     }
     void listingsAreLaidOutByteForByte() {
         QFETCH(QByteArray, file);

@@ -184,15 +184,9 @@ private slots:
         QTest::addRow("monovalent cations")
             << QByteArray("[Cations-monovalent]") << IonTable::CationsMonovalent
             << "There is a maximum of 40 ions in any one category";
-        QTest::addRow("multivalent cations")
-            << QByteArray("[Cations-multivalent]") << IonTable::CationsMultivalent
-            << "There is a maximum of 40 in any one category";
         QTest::addRow("hydrogen anions")
             << QByteArray("[Anions-hydrogen]") << IonTable::AnionsHydrogen
             << "There is a maximum of 40 in any one category";
-        QTest::addRow("simple covalent")
-            << QByteArray("[Covalent-simple]") << IonTable::CovalentSimple
-            << "There is a maximum of 40 compounds in any one category";
         QTest::addRow("complex covalent")
             << QByteArray("[Covalent-complex]") << IonTable::CovalentComplex
             << "There is a maximum of 40 compounds in any one category";
