@@ -70,8 +70,8 @@ public:
     virtual ~ReportPrinter() = default;
     virtual bool setFontName(const QString &family) = 0;
     virtual bool setFontSize(double points) = 0;
-    // Prints the text; without endLine the next print continues right after it.
-    virtual bool print(const QString &text, bool endLine) = 0;
+    // Prints the text as one whole line; the empty text gives an empty line.
+    virtual bool printLine(const QString &text) = 0;
     // Sends the page or pages to the printer.
     virtual bool endDocument() = 0;
 };

@@ -1,0 +1,82 @@
+#include "answerkey.h"
+
+#include "composition.h"
+#include "drawpool.h"
+#include "questiondraw.h"
+
+namespace {
+
+// The charges the draw can give an entry: its whole text when it has one character,
+// otherwise each character in turn.
+QStringList drawableCharges(const QString &charges) {
+    if (charges.size() <= 1)
+        return {charges};
+    QStringList digits;
+    for (QChar digit : charges)
+        digits.append(digit);
+    return digits;
+}
+
+void appendIonicCompounds(const IonCatalogue &catalogue, const IonEntry &cation,
+                          QList<AnswerKeyRow> &key) {
+    for (const QString &charge : drawableCharges(cation.Charges)) {
+        for (const auto &[table, bit] : AnionTablesInDrawOrder) {
+            const IonCategory &anions = catalogue.table(table);
+            for (int row = 1; row <= anions.count(); ++row) {
+                DrawnQuestion drawn;
+                drawn.question.takeCation(cation, charge);
+                drawn.question.multivalent = cation.Charges.size() > 1;
+                drawn.question.takeAnion(anions.entry(row));
+                QuestionDraw::ComposeIonicCompound(drawn);
+                key.append(
+                    {CompoundKind::Ionic, drawn.question.compoundName, drawn.question.formula});
+            }
+        }
+    }
+}
+
+void appendCovalentCompound(const IonCatalogue &catalogue, CompoundKind kind, Question &question,
+                            QList<AnswerKeyRow> &key) {
+    QuizRules::adoptListedName(question, catalogue.table(IonTable::CovalentComplex));
+    key.append({kind, question.compoundName, question.formula});
+}
+
+void appendSimpleCovalentCompounds(const IonCatalogue &catalogue, const IonEntry &element,
+                                   QList<AnswerKeyRow> &key) {
+    const IonCategory &anions = catalogue.table(IonTable::AnionsSimple);
+    for (const QString &count : drawableCharges(element.Charges)) {
+        for (int row = 1; row <= anions.count(); ++row) {
+            const IonEntry &anion = anions.entry(row);
+            if (anion.Formula == element.Formula)
+                continue;
+            Question question;
+            question.takeCation(element, count);
+            question.takeAnion(anion);
+            QuizRules::composeSimpleCovalent(question);
+            appendCovalentCompound(catalogue, CompoundKind::SimpleCovalent, question, key);
+        }
+    }
+}
+
+} // namespace
+
+QList<AnswerKeyRow> answerKey(const IonCatalogue &catalogue) {
+    QList<AnswerKeyRow> key;
+    for (IonTable table : {IonTable::CationsMonovalent, IonTable::CationsMultivalent}) {
+        const IonCategory &cations = catalogue.table(table);
+        for (int row = 1; row <= cations.count(); ++row)
+            appendIonicCompounds(catalogue, cations.entry(row), key);
+    }
+    const IonCategory &elements = catalogue.table(IonTable::CovalentSimple);
+    for (int row = 1; row <= elements.count(); ++row)
+        appendSimpleCovalentCompounds(catalogue, elements.entry(row), key);
+    // The quiz asks a complex compound by the first name listed with its formula.
+    const IonCategory &compounds = catalogue.table(IonTable::CovalentComplex);
+    for (int row = 1; row <= compounds.count(); ++row) {
+        Question question;
+        question.compoundName = compounds.entry(row).Name;
+        question.formula = compounds.entry(row).Formula;
+        appendCovalentCompound(catalogue, CompoundKind::ComplexCovalent, question, key);
+    }
+    return key;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ioncatalogue.h"
+#include "quizsettings.h"
+
+#include <QList>
+
+#include <array>
+#include <utility>
+
+// The anion tables in the order the anion draw walks them, each with its settings bit.
+inline constexpr std::array<std::pair<IonTable, AnionBit>, 5> AnionTablesInDrawOrder = {{
+    {IonTable::AnionsSimple, SimpleAnions},
+    {IonTable::AnionsPolyatomic, PolyatomicAnions},
+    {IonTable::AnionsDerivative, DerivativeAnions},
+    {IonTable::AnionsHydrogen, HydrogenAnions},
+    {IonTable::AnionsOther, OtherAnions},
+}};
+
+// Catalogue tables drawn from as one: row i of their joint count lies in the first table
+// whose count reaches it, after the rows of the tables before it. Every entry of the pool
+// is thus equally likely.
+class DrawPool {
+public:
+    DrawPool(const IonCatalogue &catalogue, QList<IonTable> tables);
+
+    // The cation table or tables that the cation setting names.
+    static DrawPool cations(const IonCatalogue &catalogue, qint16 cationKind);
+    // The anion tables whose bits are set, in draw order.
+    static DrawPool anions(const IonCatalogue &catalogue, qint16 anionMask);
+
+    int count() const;
+    // row is 1-based: 1 to count()
+    const IonEntry &entry(int row) const;
+
+private:
+    const IonCatalogue &m_catalogue;
+    QList<IonTable> m_tables;
+};

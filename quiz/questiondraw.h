@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ioncatalogue.h"
+#include "quizsettings.h"
+#include "quizstate.h"
+#include "randomsource.h"
+
+#include <QString>
+
+#include <optional>
+
+// A question drawn and composed, not yet on screen.
+struct DrawnQuestion {
+    Question question;
+    std::optional<QString> specificHelp; // only ionic questions bring one
+};
+
+// Draws the ions or compound of the next question at random, by the settings in force,
+// and composes its name and formula. Every draw consumes one random value.
+class QuestionDraw {
+public:
+    // A last guard for covalent data whose formulas almost always coincide.
+    static constexpr int CovalentDrawLimit = 1000;
+
+    QuestionDraw(const IonCatalogue &catalogue, const QuizSettings &settings, RandomSource &random);
+
+    // Expects settings that whyNoQuestion accepts. Empty only when CovalentDrawLimit
+    // covalent draws all met an element and an anion of the same formula.
+    std::optional<DrawnQuestion> drawQuestion();
+
+    void ChooseCation(Question &question);
+    void ChooseAnion(Question &question);
+    void ChooseCovalentCompound(Question &question);
+    static void ComposeIonicCompound(DrawnQuestion &drawn);
+
+private:
+    enum class CovalentKind { Simple, Complex };
+
+    CovalentKind drawCovalentKind();
+    // One digit of the charges, by a further draw when there are several.
+    QString drawDigit(const QString &charges);
+
+    const IonCatalogue &m_catalogue;
+    const QuizSettings &m_settings;
+    RandomSource &m_random;
+};

@@ -1,0 +1,230 @@
+#include "quizengine.h"
+
+#include "answercheck.h"
+#include "questionavailability.h"
+#include "resultsreport.h"
+
+namespace {
+
+constexpr int CorrectNoticeMilliseconds = 1300;
+constexpr int SubscriptOffsetTwips = -40;
+
+bool sameSettings(const QuizSettings &a, const QuizSettings &b) {
+    return a.cationKind == b.cationKind && a.anionMask == b.anionMask &&
+           a.covalentMask == b.covalentMask && a.questionKind == b.questionKind;
+}
+
+bool isAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+QString nameAndFormula(const Question &question) {
+    return question.compoundName + QStringLiteral(" = ") + question.formula;
+}
+
+} // namespace
+
+QuizEngine::QuizEngine(const IonCatalogue &catalogue, const QuizSettings &settings,
+                       const QuizPorts &ports)
+    : m_catalogue(catalogue)
+    , m_settings(settings)
+    , m_ports(ports)
+    , m_draw(catalogue, settings, ports.random) {}
+
+void QuizEngine::start() {
+    m_ports.random.seedFromClock();
+    m_ports.view.answerBox().setPlainText(QString());
+    m_ports.view.questionBox().setPlainText(QString());
+    m_ports.view.setScoreText(QString());
+    m_ports.view.setWrongText(QString());
+    m_state = QuizState();
+    m_refusedSettings.reset();
+}
+
+void QuizEngine::activate() {
+    if (!m_ports.view.questionBox().plainText().isEmpty())
+        return;
+    // Closing the refusal's message box activates the window again: only new settings
+    // deserve another try.
+    if (m_refusedSettings && sameSettings(*m_refusedSettings, m_settings))
+        return;
+    NextQuestion();
+}
+
+void QuizEngine::NextQuestion() {
+    if (const QString reason = whyNoQuestion(m_catalogue, m_settings); !reason.isEmpty())
+        return refuseQuestion(reason);
+    // Drawn before it is counted, so that a failed draw leaves the series untouched.
+    std::optional<DrawnQuestion> drawn = m_draw.drawQuestion();
+    if (!drawn)
+        return refuseQuestion(
+            QStringLiteral("No simple covalent compound could be made: in %1 draws every "
+                           "element met an anion of the same formula. Choose other options in "
+                           "the options window.")
+                .arg(QuestionDraw::CovalentDrawLimit));
+    m_refusedSettings.reset();
+
+    ++m_state.questionNumber;
+    if (m_state.questionNumber > SeriesLength)
+        endSeries();
+    m_state.question = drawn->question;
+    if (drawn->specificHelp)
+        m_help3 = *drawn->specificHelp;
+    PoseQuestion();
+}
+
+void QuizEngine::CheckAnswer() {
+    if (!hasQuestion())
+        return;
+    const Question &question = m_state.question;
+    const QString &expected = question.askName ? question.compoundName : question.formula;
+    if (QuizRules::isCorrectAnswer(m_ports.view.answerBox().plainText(), expected,
+                                   question.askName)) {
+        AnswerCorrect();
+        NextQuestion();
+    } else if (!AnswerIncorrect()) {
+        return;
+    }
+    m_ports.view.answerBox().giveFocus();
+}
+
+void QuizEngine::giveUp() {
+    if (hasQuestion() && RevealAnswer())
+        NextQuestion();
+}
+
+void QuizEngine::markHelpRequested() {
+    if (hasQuestion())
+        m_state.currentLogEntry().helpMark = QStringLiteral("F3");
+}
+
+void QuizEngine::RenderAnswerFormula() {
+    renderFormula(m_ports.view.answerBox());
+}
+
+bool QuizEngine::hasQuestion() const {
+    return !m_state.question.formula.isEmpty();
+}
+
+void QuizEngine::PoseQuestion() {
+    Question &question = m_state.question;
+    switch (m_settings.questionKind) {
+    case NamesToFormulas:
+        question.askName = false;
+        break;
+    case FormulasToNames:
+        question.askName = true;
+        break;
+    default:
+        question.askName = m_ports.random.next() >= 0.5f;
+        break;
+    }
+    QuestionView &view = m_ports.view;
+    view.setPrompt(question.askName ? QStringLiteral("Enter the name of this compound:")
+                                    : QStringLiteral("Enter the formula for this compound:"));
+    // A refusal before this question left them disabled.
+    view.setAnswerInputsEnabled(true);
+
+    LogEntry &logEntry = m_state.currentLogEntry();
+    if (question.askName) {
+        view.questionBox().setPlainText(question.formula);
+        RenderQuestionFormula();
+        logEntry.shown = question.formula;
+    } else {
+        view.questionBox().setPlainText(question.compoundName);
+        logEntry.shown = question.compoundName;
+    }
+    view.answerBox().setPlainText(QString());
+    view.answerBox().giveFocus();
+}
+
+void QuizEngine::RenderQuestionFormula() {
+    renderFormula(m_ports.view.questionBox());
+}
+
+void QuizEngine::renderFormula(RichTextBox &box) {
+    const QString text = box.plainText();
+    box.setPlainText(QString());
+    box.giveFocus();
+    for (QChar c : text) {
+        if (isAsciiDigit(c)) {
+            box.setCaretOffset(SubscriptOffsetTwips);
+            box.insertAtCaret(c);
+            box.setCaretOffset(0);
+        } else {
+            box.insertAtCaret(c);
+        }
+    }
+    m_ports.view.answerBox().giveFocus();
+}
+
+void QuizEngine::AnswerCorrect() {
+    QuestionView &view = m_ports.view;
+    view.showNotice(NoticeKind::Correct,
+                    QStringLiteral("CORRECT!\r\n") + nameAndFormula(m_state.question));
+    view.repaintNow();
+    m_ports.pause.pause(CorrectNoticeMilliseconds);
+    view.clearNotice();
+    m_state.question.clearTexts();
+    m_state.currentLogEntry().outcome = QStringLiteral("Y");
+    ++m_state.correctCount;
+    view.setScoreText(QString::number(m_state.correctCount) + QStringLiteral(" correct"));
+}
+
+bool QuizEngine::AnswerIncorrect() {
+    return showNoticeUntilClicked(NoticeKind::Incorrect,
+                                  QStringLiteral("Incorrect answer, try again.\r\n"
+                                                 "(Check spelling.)\r\n"
+                                                 "     > CLICK HERE <"));
+}
+
+bool QuizEngine::RevealAnswer() {
+    if (!showNoticeUntilClicked(NoticeKind::GivenUp, QStringLiteral("The correct answer is:\r\n") +
+                                                         nameAndFormula(m_state.question) +
+                                                         QStringLiteral("\r\n     > CLICK HERE <")))
+        return false;
+    m_state.question.clearTexts();
+    m_state.currentLogEntry().outcome = QStringLiteral("N");
+    ++m_state.wrongCount;
+    m_ports.view.setWrongText(QString::number(m_state.wrongCount) + QStringLiteral(" wrong"));
+    return true;
+}
+
+bool QuizEngine::showNoticeUntilClicked(NoticeKind kind, const QString &text) {
+    QuestionView &view = m_ports.view;
+    view.showNotice(kind, text);
+    view.setAnswerInputsEnabled(false);
+    view.repaintNow();
+    if (!m_ports.noticeWaiter.waitForClick())
+        return false;
+    view.clearNotice();
+    view.setAnswerInputsEnabled(true);
+    return true;
+}
+
+void QuizEngine::endSeries() {
+    const Message printOffer{QStringLiteral("You've completed %1 questions.\r\n"
+                                            "Do you want to print out your results?")
+                                 .arg(SeriesLength),
+                             QStringLiteral("Print a copy?"), MessageIcon::Question,
+                             MessageButtons::YesNo};
+    if (m_ports.messages.show(printOffer) == MessageAnswer::Yes)
+        PrintResults(m_state.answerLog, m_ports.textPrompt, m_ports.dateSource, m_ports.printer,
+                     m_ports.messages);
+    m_state.correctCount = 0;
+    m_state.wrongCount = 0;
+    m_state.answerLog = AnswerLog();
+    m_state.questionNumber = 1;
+}
+
+void QuizEngine::refuseQuestion(const QString &reason) {
+    // Recorded before the message box, whose closing activates the window again.
+    m_refusedSettings = m_settings;
+    m_state.question.clearTexts();
+    QuestionView &view = m_ports.view;
+    view.setAnswerInputsEnabled(false);
+    view.questionBox().setPlainText(QString());
+    view.answerBox().setPlainText(QString());
+    m_ports.messages.show(
+        {reason, QStringLiteral("No question possible"), MessageIcon::Warning, MessageButtons::Ok});
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "ioncatalogue.h"
+#include "messages.h"
+#include "questiondraw.h"
+#include "quizports.h"
+#include "quizsettings.h"
+#include "quizstate.h"
+#include "randomsource.h"
+
+#include <optional>
+
+// The outside world as the engine needs it; the question window provides all of it.
+struct QuizPorts {
+    QuestionView &view;
+    Pause &pause;
+    NoticeWaiter &noticeWaiter;
+    TextPrompt &textPrompt;
+    ReportPrinter &printer;
+    const DateSource &dateSource;
+    MessageSink &messages;
+    RandomSource &random;
+};
+
+// The running quiz of the question window: poses questions in series of 20, judges the
+// answers, keeps the score and offers the printed report at the end of every series.
+// The window's handlers call one operation each.
+class QuizEngine {
+public:
+    QuizEngine(const IonCatalogue &catalogue, const QuizSettings &settings, const QuizPorts &ports);
+
+    // The window's load: reseeds the random values, empties both boxes and the score
+    // labels, and starts from question 0.
+    void start();
+    // The window became active: poses a question when the question box is empty, unless
+    // the settings that last could not give one are still unchanged.
+    void activate();
+    // Counts and poses the next question, or explains why there is none.
+    void NextQuestion();
+    // "Check Answer" and Enter.
+    void CheckAnswer();
+    // "I give up": the answer is revealed and, after the click, the next question posed.
+    void giveUp();
+    // F3 in the answer box: the report marks the question "*help needed*".
+    void markHelpRequested();
+    // The answer box again with every digit lowered, after the window changed its text.
+    void RenderAnswerFormula();
+
+    const QuizState &state() const { return m_state; }
+    // The help for the latest ionic question, empty before the first.
+    const QString &help3() const { return m_help3; }
+    bool hasQuestion() const;
+
+private:
+    void PoseQuestion();
+    void RenderQuestionFormula();
+    void renderFormula(RichTextBox &box);
+    void AnswerCorrect();
+    // Both return false when the window closed during the wait for the click.
+    bool AnswerIncorrect();
+    bool RevealAnswer();
+    bool showNoticeUntilClicked(NoticeKind kind, const QString &text);
+    void endSeries();
+    void refuseQuestion(const QString &reason);
+
+    const IonCatalogue &m_catalogue;
+    const QuizSettings &m_settings;
+    QuizPorts m_ports;
+    QuestionDraw m_draw;
+    QuizState m_state;
+    QString m_help3;
+    std::optional<QuizSettings> m_refusedSettings;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "messages.h"
+#include "quizports.h"
+#include "quizstate.h"
+
+#include <QStringList>
+
+namespace QuizRules {
+
+// The printed results of a series: the opening lines keep the printer's own font size,
+// the body is printed at BodyPointSize.
+struct ResultsReport {
+    static constexpr double BodyPointSize = 20;
+
+    QStringList opening;
+    QStringList body;
+};
+
+// Correct answers are listed first, then the questions given up, numbered on from them.
+ResultsReport resultsReport(const QString &studentName, const QString &date, const AnswerLog &log);
+
+} // namespace QuizRules
+
+// Asks for the student's name and prints the report of the series on the default
+// printer, then confirms; a printer failure abandons the report with a message instead.
+void PrintResults(const AnswerLog &log, TextPrompt &prompt, const DateSource &dateSource,
+                  ReportPrinter &printer, MessageSink &messages);
