@@ -1,7 +1,6 @@
 #include "ioncatalogue.h"
 
-bool IonCategory::append(const IonEntry &entry)
-{
+bool IonCategory::append(const IonEntry &entry) {
     if (isFull())
         return false;
     m_entries.append(entry);

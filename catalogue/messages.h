@@ -15,8 +15,7 @@ struct Message {
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
 
-    QString shownTitle() const
-    {
+    QString shownTitle() const {
         return title.isEmpty() ? QString::fromLatin1(ApplicationTitle) : title;
     }
     friend bool operator==(const Message &, const Message &) = default;

@@ -13,13 +13,11 @@ inline constexpr std::array<const char *, 11> RomanNumerals = {
 inline constexpr std::array<const char *, 11> GreekPrefixes = {
     "", "mono", "di", "tri", "tetra", "penta", "hexa", "hepta", "octa", "nona", "deca"};
 
-inline QString romanNumeral(int value)
-{
+inline QString romanNumeral(int value) {
     return value > 0 && value <= 10 ? QString::fromLatin1(RomanNumerals[value]) : QString();
 }
 
-inline QString greekPrefix(int value)
-{
+inline QString greekPrefix(int value) {
     return value > 0 && value <= 10 ? QString::fromLatin1(GreekPrefixes[value]) : QString();
 }
 
