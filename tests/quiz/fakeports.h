@@ -71,7 +71,10 @@ public:
     QList<MessageAnswer> answers; // for YesNo boxes, in turn; No when none is left
     ScriptedRandom random;
 
-    QuizPorts ports() { return {*this, *this, *this, *this, *this, *this, *this, random}; }
+    QuizPorts ports() { return ports(random); }
+    QuizPorts ports(RandomSource &source) {
+        return {*this, *this, *this, *this, *this, *this, *this, source};
+    }
 
     RichTextBox &questionBox() override { return question; }
     RichTextBox &answerBox() override { return answer; }

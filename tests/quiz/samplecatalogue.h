@@ -6,6 +6,5 @@
 
 void addEntries(IonCatalogue &catalogue, IonTable table, std::initializer_list<IonEntry> entries);
 
-// A catalogue such as a chemistry teacher would write, with every kind of formula the
-// composition meets: polyatomic ions, symbols with digits, charges up to 4.
-IonCatalogue sampleCatalogue();
+// The sample ions.dat that ships with the program, read by the program's loader.
+IonCatalogue loadSampleCatalogue();
