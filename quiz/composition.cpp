@@ -11,12 +11,8 @@ namespace {
 
 const QString LineBreak = QStringLiteral("\r\n");
 
-bool isAsciiDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
 bool needsParentheses(const QString &symbol) {
-    return isPolyatomic(symbol) || std::any_of(symbol.begin(), symbol.end(), isAsciiDigit);
+    return isPolyatomic(symbol) || std::any_of(symbol.begin(), symbol.end(), isFormulaDigit);
 }
 
 // The loader keeps charges of 0 out; the floor of 1 keeps the division defined regardless.
@@ -29,6 +25,10 @@ QString countText(int count) {
 }
 
 } // namespace
+
+bool isFormulaDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 bool isPolyatomic(const QString &formula) {
     return std::any_of(formula.begin() + std::min<qsizetype>(1, formula.size()), formula.end(),

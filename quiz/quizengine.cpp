@@ -1,6 +1,7 @@
 #include "quizengine.h"
 
 #include "answercheck.h"
+#include "composition.h"
 #include "questionavailability.h"
 #include "resultsreport.h"
 
@@ -12,10 +13,6 @@ constexpr int SubscriptOffsetTwips = -40;
 bool sameSettings(const QuizSettings &a, const QuizSettings &b) {
     return a.cationKind == b.cationKind && a.anionMask == b.anionMask &&
            a.covalentMask == b.covalentMask && a.questionKind == b.questionKind;
-}
-
-bool isAsciiDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
 }
 
 QString nameAndFormula(const Question &question) {
@@ -147,7 +144,7 @@ void QuizEngine::renderFormula(RichTextBox &box) {
     box.setPlainText(QString());
     box.giveFocus();
     for (QChar c : text) {
-        if (isAsciiDigit(c)) {
+        if (QuizRules::isFormulaDigit(c)) {
             box.setCaretOffset(SubscriptOffsetTwips);
             box.insertAtCaret(c);
             box.setCaretOffset(0);
