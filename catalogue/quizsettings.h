@@ -28,4 +28,6 @@ struct QuizSettings {
     void covalentBoxChanged(qint16 bit, bool ticked);
 
     bool covalentMode() const { return covalentMask > IonicOnly; }
+
+    friend bool operator==(const QuizSettings &, const QuizSettings &) = default;
 };

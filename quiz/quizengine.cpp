@@ -10,11 +10,6 @@ namespace {
 constexpr int CorrectNoticeMilliseconds = 1300;
 constexpr int SubscriptOffsetTwips = -40;
 
-bool sameSettings(const QuizSettings &a, const QuizSettings &b) {
-    return a.cationKind == b.cationKind && a.anionMask == b.anionMask &&
-           a.covalentMask == b.covalentMask && a.questionKind == b.questionKind;
-}
-
 QString nameAndFormula(const Question &question) {
     return question.compoundName + QStringLiteral(" = ") + question.formula;
 }
@@ -43,7 +38,7 @@ void QuizEngine::activate() {
         return;
     // Closing the refusal's message box activates the window again: only new settings
     // deserve another try.
-    if (m_refusedSettings && sameSettings(*m_refusedSettings, m_settings))
+    if (m_refusedSettings == m_settings)
         return;
     NextQuestion();
 }

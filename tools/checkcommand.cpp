@@ -1,5 +1,6 @@
 #include "checkcommand.h"
 
+#include "answerkey.h"
 #include "checkreport.h"
 #include "loader.h"
 
@@ -16,6 +17,11 @@ int runCheck(const QStringList &arguments, QTextStream &out, QTextStream &err) {
     const QCommandLineOption listingsOption(QStringLiteral("listings"),
                                             QStringLiteral("Also print the four help listings."));
     parser.addOption(listingsOption);
+    const QCommandLineOption compoundsOption(
+        QStringLiteral("compounds"),
+        QStringLiteral("Also print the answer key: every compound the quiz can ask, as "
+                       "KIND<TAB>NAME<TAB>FORMULA."));
+    parser.addOption(compoundsOption);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("The data file; ions.dat when not given."),
                                  QStringLiteral("[FILE]"));
@@ -41,5 +47,7 @@ int runCheck(const QStringList &arguments, QTextStream &out, QTextStream &err) {
     report.writeCounts(catalogue);
     if (parser.isSet(listingsOption))
         report.writeListings(catalogue.listings);
+    if (parser.isSet(compoundsOption))
+        report.writeAnswerKey(answerKey(catalogue));
     return CheckDone;
 }

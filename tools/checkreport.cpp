@@ -6,6 +6,18 @@ namespace {
 
 constexpr QLatin1String CrLf("\r\n");
 
+const char *kindName(CompoundKind kind) {
+    switch (kind) {
+    case CompoundKind::Ionic:
+        return "ionic";
+    case CompoundKind::SimpleCovalent:
+        return "simple";
+    case CompoundKind::ComplexCovalent:
+        return "complex";
+    }
+    return "";
+}
+
 } // namespace
 
 void CheckReport::message(int line, const Message &message) {
@@ -29,4 +41,10 @@ void CheckReport::writeListings(const ListingTexts &listings) {
                                                          {"helpC2", listings.helpC2}};
     for (const auto &[name, text] : sections)
         m_out << '[' << name << "]\n" << QString(text).replace(CrLf, QLatin1String("\n"));
+}
+
+void CheckReport::writeAnswerKey(const QList<AnswerKeyRow> &rows) {
+    m_out << "[compounds]\n";
+    for (const AnswerKeyRow &row : rows)
+        m_out << kindName(row.kind) << '\t' << row.name << '\t' << row.formula << '\n';
 }

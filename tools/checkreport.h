@@ -1,5 +1,6 @@
 #pragma once
 
+#include "answerkey.h"
 #include "ioncatalogue.h"
 #include "loader.h"
 
@@ -10,6 +11,7 @@
 //   LINE: warning: TEXT    a problem the program passes over or mends without a word
 //   TableName: count       once per table, after the findings
 //   [help1] ...            the listings as the help window shows them, on request
+//   [compounds] ...        the answer key, KIND<TAB>NAME<TAB>FORMULA, on request
 class CheckReport final : public LoadDiagnostics {
 public:
     explicit CheckReport(QTextStream &out)
@@ -19,6 +21,7 @@ public:
     void warning(int line, const QString &text) override;
     void writeCounts(const IonCatalogue &catalogue);
     void writeListings(const ListingTexts &listings);
+    void writeAnswerKey(const QList<AnswerKeyRow> &rows);
 
 private:
     QTextStream &m_out;

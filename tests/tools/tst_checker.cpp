@@ -27,6 +27,22 @@ const QByteArray FaultyFindings = "3: Invalid datatype: [cations-multivalent]\n"
                                   "CovalentSimple: 0\n"
                                   "CovalentComplex: 1\n";
 
+const QByteArray SmallCourse = "[Cations-monovalent]\r\n"
+                              "sodium,Na,1\r\n"
+                              "[Cations-multivalent]\r\n"
+                              "iron,Fe,23\r\n"
+                              "[Anions-simple]\r\n"
+                              "chloride,Cl,1\r\n"
+                              "oxide,O,2\r\n"
+                              "[Anions-polyatomic]\r\n"
+                              "sulfate,SO4,2\r\n"
+                              "[Covalent-simple]\r\n"
+                              "hydrogen,H,1\r\n"
+                              "carbon,C,4\r\n"
+                              "[Covalent-complex]\r\n"
+                              "hydrogen chloride,HCl\r\n"
+                              "water,H2O\r\n";
+
 } // namespace
 
 class CheckerTest : public QObject {
@@ -50,6 +66,34 @@ private slots:
                                 "[helpC2]\n"
                                 "COVALENT - COMPLEX COMPOUNDS\n"
                                 "water                    H2O      \n"
+            << 0;
+        QTest::addRow("answer key after the counts")
+            << SmallCourse << QStringList{"--compounds"}
+            << QByteArray("CationsMonovalent: 1\n"
+                          "CationsMultivalent: 1\n"
+                          "AnionsSimple: 2\n"
+                          "AnionsPolyatomic: 1\n"
+                          "AnionsDerivative: 0\n"
+                          "AnionsHydrogen: 0\n"
+                          "AnionsOther: 0\n"
+                          "CovalentSimple: 2\n"
+                          "CovalentComplex: 2\n"
+                          "[compounds]\n"
+                          "ionic\tsodium chloride\tNaCl\n"
+                          "ionic\tsodium oxide\tNa2O\n"
+                          "ionic\tsodium sulfate\tNa2SO4\n"
+                          "ionic\tiron(II) chloride\tFeCl2\n"
+                          "ionic\tiron(II) oxide\tFeO\n"
+                          "ionic\tiron(II) sulfate\tFeSO4\n"
+                          "ionic\tiron(III) chloride\tFeCl3\n"
+                          "ionic\tiron(III) oxide\tFe2O3\n"
+                          "ionic\tiron(III) sulfate\tFe2(SO4)3\n"
+                          "simple\thydrogen chloride\tHCl\n"
+                          "simple\twater\tH2O\n"
+                          "simple\tcarbon tetrachloride\tCCl4\n"
+                          "simple\tcarbon dioxide\tCO2\n"
+                          "complex\thydrogen chloride\tHCl\n"
+                          "complex\twater\tH2O\n")
             << 0;
         QTest::addRow("a missing file is fatal")
             << QByteArray() << QStringList{"absent.dat"}
