@@ -210,8 +210,8 @@ void PrintingLayoutTest::unusualNamePrints() {
 
 void PrintingLayoutTest::bodySizeHoldsFromSetFontSizeUntilTheReportEnds() {
     // One line at the initial size, about two at 20 points.
-    const QString line =
-        QStringLiteral("These seventy characters fit one line only at the smaller size");
+    const QString line = QStringLiteral(
+        "These ninety characters fit on one line across the page only at the smaller size of two");
     const auto printer = pdfPrinter(QStringLiteral("first.pdf"));
     SystemReportPrinter report(*printer);
     QVERIFY(report.setFontName(QStringLiteral("Lucida Console")));

@@ -69,6 +69,9 @@ bool SystemReportPrinter::ensureJobOpen() {
     if (!m_jobPrinter)
         return false;
     m_jobPrinter->setDocName(documentName);
+    // Across the page, the report's widest lines (53 characters at 20 points) fit on A4
+    // and Letter without wrapping.
+    m_jobPrinter->setPageOrientation(QPageLayout::Landscape);
     // A printer that cannot print this close to the edge keeps its own margins.
     m_jobPrinter->setPageMargins(pageMarginsMillimetres, QPageLayout::Millimeter);
     if (!m_painter.begin(m_jobPrinter)) {
