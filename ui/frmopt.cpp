@@ -1,0 +1,266 @@
+#include "frmopt.h"
+
+#include "fonts.h"
+#include "frmhelp.h"
+#include "ondemandwindow.h"
+#include "pictures.h"
+#include "questionavailability.h"
+#include "twips.h"
+#include "wrappingbutton.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include <span>
+
+// One option button or check box: its value in the settings, caption, place in twips
+// within its frame, and place in the focus order.
+struct ChoiceLayout {
+    qint16 index;
+    const char *caption;
+    QRect twips;
+    int tab;
+};
+
+// A colour-coded frame with the control array inside it.
+struct GroupLayout {
+    const char *frameName;
+    const char *title;
+    QRect twips;
+    QRgb frameColour;
+    QRgb titleColour;
+    QRgb choiceColour;
+    const char *arrayName;
+    bool checkBoxes;
+    std::span<const ChoiceLayout> choices;
+};
+
+namespace {
+
+constexpr ChoiceLayout CationChoices[] = {
+    {SingleOxidationState, "Single oxidation state", {240, 360, 1695, 615}, 5},
+    {MultiOxidationState, "Multi oxidation state", {240, 1080, 1575, 615}, 6},
+    {BothCationKinds, "Both Single and Multi", {240, 1800, 1575, 615}, 7},
+};
+constexpr ChoiceLayout AnionChoices[] = {
+    {SimpleAnions, "Simple Ions", {240, 360, 1815, 495}, 8},
+    {PolyatomicAnions, "Oxy-acid ions", {240, 960, 1815, 495}, 9},
+    {DerivativeAnions, "Derivative oxy-acid ions", {240, 1560, 1815, 495}, 10},
+    {HydrogenAnions, "H+ oxy-acid ions", {240, 2160, 1815, 495}, 11},
+    {OtherAnions, "Other special ions", {240, 2760, 1815, 495}, 12},
+};
+constexpr ChoiceLayout QuestionChoices[] = {
+    {NamesToFormulas, "Names --> Formulas", {240, 360, 2055, 375}, 4},
+    {FormulasToNames, "Formulas -- >Names", {240, 840, 2055, 375}, 13},
+    {MixedDirections, "Names <-> Formulas", {240, 1320, 2175, 375}, 14},
+};
+constexpr ChoiceLayout CovalentChoices[] = {
+    {SimpleCovalent, "Simple covalent", {240, 360, 1815, 495}, 16},
+    {ComplexCovalent, "Complex covalent", {240, 960, 1815, 495}, 17},
+};
+
+constexpr QRgb Black = qRgb(0, 0, 0);
+
+constexpr GroupLayout CationGroup{.frameName = "cationFrame",
+                                  .title = "Positive Ion Type",
+                                  .twips = {240, 240, 2055, 2655},
+                                  .frameColour = qRgb(255, 255, 192),
+                                  .titleColour = Black,
+                                  .choiceColour = qRgb(255, 255, 128),
+                                  .arrayName = "optCat",
+                                  .checkBoxes = false,
+                                  .choices = CationChoices};
+constexpr GroupLayout AnionGroup{.frameName = "anionFrame",
+                                 .title = "Negative Ion Type",
+                                 .twips = {2640, 240, 2295, 3495},
+                                 .frameColour = qRgb(192, 255, 192),
+                                 .titleColour = qRgb(0, 0, 64),
+                                 .choiceColour = qRgb(128, 255, 128),
+                                 .arrayName = "chkAn",
+                                 .checkBoxes = true,
+                                 .choices = AnionChoices};
+constexpr GroupLayout QuestionGroup{.frameName = "questionFrame",
+                                    .title = "Question Type",
+                                    .twips = {5280, 240, 2535, 1935},
+                                    .frameColour = qRgb(192, 255, 255),
+                                    .titleColour = Black,
+                                    .choiceColour = qRgb(128, 255, 255),
+                                    .arrayName = "optQT",
+                                    .checkBoxes = false,
+                                    .choices = QuestionChoices};
+constexpr GroupLayout CovalentGroup{.frameName = "covalentFrame",
+                                    .title = "Covalent bonds?",
+                                    .twips = {5280, 2400, 2295, 1695},
+                                    .frameColour = qRgb(255, 192, 255),
+                                    .titleColour = Black,
+                                    .choiceColour = qRgb(255, 128, 255),
+                                    .arrayName = "chkCov",
+                                    .checkBoxes = true,
+                                    .choices = CovalentChoices};
+
+// The frame is coloured up to its outer edge, and its caption breaks the border line at the
+// top left, standing on the frame's own colour.
+QString frameStyleSheet(const GroupLayout &layout) {
+    const auto rgb = [](QRgb colour) { return QColor(colour).name(); };
+    return QStringLiteral("QGroupBox { background-color: %1; background-clip: margin;"
+                          " border: 1px solid palette(mid); margin-top: 7px; }"
+                          "QGroupBox::title { subcontrol-origin: margin; left: 6px;"
+                          " padding: 0 2px; color: %2; }"
+                          "QRadioButton, QCheckBox { background-color: %3; }")
+        .arg(rgb(layout.frameColour), rgb(layout.titleColour), rgb(layout.choiceColour));
+}
+
+void setGroupEnabled(QButtonGroup *group, bool enabled) {
+    for (QAbstractButton *button : group->buttons())
+        button->setEnabled(enabled);
+}
+
+} // namespace
+
+frmOpt::frmOpt(QuizSettings &settings, const IonCatalogue &catalogue, MessageSink &messages,
+               OnDemandWindow &periodicTable, frmHelp &help, QWidget *parent)
+    : QWidget(parent)
+    , m_settings(settings)
+    , m_catalogue(catalogue)
+    , m_messages(messages)
+    , m_periodicTable(periodicTable)
+    , m_help(help) {
+    setObjectName(QStringLiteral("frmOpt"));
+    setWindowTitle(QStringLiteral("Ionarch: - Options"));
+    setWindowIcon(Pictures::programIcon());
+    setFixedSize(Twips::toPixels(8055), Twips::toPixels(4275));
+    move(Twips::toPixels(570), Twips::toPixels(1800));
+
+    TabStops tabStops;
+    m_optCat = addGroup(CationGroup, tabStops);
+    m_chkAn = addGroup(AnionGroup, tabStops);
+    m_optQT = addGroup(QuestionGroup, tabStops);
+    m_chkCov = addGroup(CovalentGroup, tabStops);
+    addStartButton(tabStops);
+    for (auto stop = tabStops.begin(); std::next(stop) != tabStops.end(); ++stop)
+        setTabOrder(stop->second, std::next(stop)->second);
+
+    loadDefaults();
+    connect(m_optCat, &QButtonGroup::idToggled, this, &frmOpt::optCat_Click);
+    connect(m_optQT, &QButtonGroup::idToggled, this, &frmOpt::optQT_Click);
+    connect(m_chkAn, &QButtonGroup::idToggled, this, &frmOpt::chkAn_Click);
+    connect(m_chkCov, &QButtonGroup::idToggled, this, &frmOpt::chkCov_Click);
+    connect(m_cmdGo, &QPushButton::clicked, this, &frmOpt::cmdGo_Click);
+    m_cmdGo->setFocus();
+}
+
+QButtonGroup *frmOpt::addGroup(const GroupLayout &layout, TabStops &tabStops) {
+    auto *frame = new QGroupBox(QString::fromLatin1(layout.title), this);
+    frame->setObjectName(QString::fromLatin1(layout.frameName));
+    frame->setGeometry(Twips::toPixels(layout.twips));
+    frame->setFont(Fonts::resolve(QStringLiteral("Arial"), 9.75, QFont::Bold));
+    frame->setStyleSheet(frameStyleSheet(layout));
+
+    auto *group = new QButtonGroup(frame);
+    group->setExclusive(!layout.checkBoxes);
+    const QFont choiceFont = Fonts::resolve(QStringLiteral("Arial"), 9);
+    for (const ChoiceLayout &choice : layout.choices) {
+        const QString caption = QString::fromLatin1(choice.caption);
+        QAbstractButton *button =
+            layout.checkBoxes ? static_cast<QAbstractButton *>(new WrappingCheckBox(caption, frame))
+                              : new WrappingRadioButton(caption, frame);
+        button->setObjectName(QString::fromLatin1(layout.arrayName) +
+                              QString::number(choice.index));
+        button->setGeometry(Twips::toPixels(choice.twips));
+        button->setFont(choiceFont);
+        group->addButton(button, choice.index);
+        tabStops[choice.tab] = button;
+    }
+    return group;
+}
+
+void frmOpt::addStartButton(TabStops &tabStops) {
+    m_cmdGo = new QPushButton(QStringLiteral("&Start"), this);
+    m_cmdGo->setObjectName(QStringLiteral("cmdGo"));
+    m_cmdGo->setGeometry(Twips::toPixels({600, 3240, 1335, 615}));
+    m_cmdGo->setFont(Fonts::resolve(QStringLiteral("Lucida Sans"), 12));
+    m_cmdGo->setDefault(true);
+    QPalette colours = m_cmdGo->palette();
+    colours.setColor(QPalette::Button, QColor(224, 224, 224));
+    m_cmdGo->setPalette(colours);
+    tabStops[0] = m_cmdGo;
+}
+
+void frmOpt::loadDefaults() {
+    m_optCat->button(SingleOxidationState)->setChecked(true);
+    m_optQT->button(MixedDirections)->setChecked(true);
+    m_chkAn->button(SimpleAnions)->setChecked(true);
+    m_chkCov->button(SimpleCovalent)->setChecked(false);
+    m_chkCov->button(ComplexCovalent)->setChecked(false);
+    // cationKind keeps its initial value.
+    m_settings.questionKind = MixedDirections;
+    m_settings.anionMask = SimpleAnions;
+    m_settings.covalentMask = IonicOnly;
+}
+
+void frmOpt::optCat_Click(int index, bool selected) {
+    if (selected)
+        m_settings.cationKind = qint16(index);
+}
+
+void frmOpt::optQT_Click(int index, bool selected) {
+    if (selected)
+        m_settings.questionKind = qint16(index);
+}
+
+void frmOpt::chkAn_Click(int index, bool ticked) {
+    m_settings.anionBoxChanged(qint16(index), ticked);
+}
+
+void frmOpt::chkCov_Click(int index, bool ticked) {
+    m_settings.covalentBoxChanged(qint16(index), ticked);
+    applyCovalentInterlock();
+}
+
+void frmOpt::applyCovalentInterlock() {
+    const bool covalent = m_settings.covalentMode();
+    if (covalent) {
+        // Each change raises chkAn_Click, which leaves anionMask at exactly SimpleAnions.
+        m_chkAn->button(SimpleAnions)->setChecked(true);
+        for (const qint16 bit : {PolyatomicAnions, DerivativeAnions, HydrogenAnions, OtherAnions})
+            m_chkAn->button(bit)->setChecked(false);
+    }
+    setGroupEnabled(m_optCat, !covalent);
+    setGroupEnabled(m_chkAn, !covalent);
+}
+
+void frmOpt::cmdGo_Click() {
+    if (m_settings.anionMask == 0) {
+        refuseStart(QStringLiteral("You must select at least one of the green options."),
+                    QStringLiteral("No anion selected"));
+        return;
+    }
+    if (const QString reason = whyNoQuestion(m_catalogue, m_settings); !reason.isEmpty()) {
+        refuseStart(reason, QStringLiteral("Nothing to ask"));
+        return;
+    }
+    m_cmdGo->hide();
+    m_periodicTable.show();
+    emit quizStarted();
+}
+
+void frmOpt::refuseStart(const QString &text, const QString &title) {
+    m_messages.show({text, title, MessageIcon::Warning, MessageButtons::Ok});
+}
+
+void frmOpt::keyPressEvent(QKeyEvent *event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !m_cmdGo->isHidden())
+        m_cmdGo->click();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void frmOpt::closeEvent(QCloseEvent *event) {
+    m_periodicTable.unload();
+    m_help.close();
+    QWidget::closeEvent(event);
+}

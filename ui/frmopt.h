@@ -1,0 +1,62 @@
+#pragma once
+
+#include "ioncatalogue.h"
+#include "messages.h"
+#include "quizsettings.h"
+
+#include <QWidget>
+
+#include <map>
+
+class QButtonGroup;
+class QPushButton;
+class OnDemandWindow;
+class frmHelp;
+struct GroupLayout;
+
+// The first window: four colour-coded groups in which the student chooses what to practise,
+// and the start button. Every change of a choice goes into the settings at once, also
+// while a quiz runs, so the quiz picks it up with its next question.
+class frmOpt : public QWidget {
+    Q_OBJECT
+public:
+    frmOpt(QuizSettings &settings, const IonCatalogue &catalogue, MessageSink &messages,
+           OnDemandWindow &periodicTable, frmHelp &help, QWidget *parent = nullptr);
+
+signals:
+    // The start was accepted and the periodic table is shown: the question window's turn.
+    void quizStarted();
+
+protected:
+    // Enter anywhere in the window presses the start button, as a dialog's default would.
+    void keyPressEvent(QKeyEvent *event) override;
+    // Closing unloads the periodic table and help windows; the question window stays.
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    using TabStops = std::map<int, QWidget *>; // by place in the focus order
+
+    QButtonGroup *addGroup(const GroupLayout &layout, TabStops &tabStops);
+    void addStartButton(TabStops &tabStops);
+    void loadDefaults();
+
+    void optCat_Click(int index, bool selected);
+    void optQT_Click(int index, bool selected);
+    void chkAn_Click(int index, bool ticked);
+    void chkCov_Click(int index, bool ticked);
+    void cmdGo_Click();
+    void applyCovalentInterlock();
+    void refuseStart(const QString &text, const QString &title);
+
+    QuizSettings &m_settings;
+    const IonCatalogue &m_catalogue;
+    MessageSink &m_messages;
+    OnDemandWindow &m_periodicTable;
+    frmHelp &m_help;
+
+    QButtonGroup *m_optCat = nullptr;
+    QButtonGroup *m_optQT = nullptr;
+    QButtonGroup *m_chkAn = nullptr;
+    QButtonGroup *m_chkCov = nullptr;
+    QPushButton *m_cmdGo = nullptr;
+};

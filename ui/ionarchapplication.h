@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ioncatalogue.h"
+#include "messages.h"
+#include "ondemandwindow.h"
+#include "quizports.h"
+#include "quizsettings.h"
+#include "randomsource.h"
+
+#include <QString>
+
+#include <memory>
+
+class frmHelp;
+class frmOpt;
+
+// The composition root: owns the program-wide catalogue, settings and random numbers,
+// creates the windows and hands each what it needs. The message boxes and the input
+// prompt come from outside, so that tests can answer them.
+class IonarchApplication {
+public:
+    IonarchApplication(MessageSink &messages, TextPrompt &prompt);
+    ~IonarchApplication();
+
+    // Loads the data file and shows the options window. False when the load failed: its
+    // "Program error:" box has been shown and no window has been.
+    bool start(const QString &dataPath = QStringLiteral("ions.dat"));
+    // Starts and runs the event loop; the program's exit status.
+    int exec(const QString &dataPath = QStringLiteral("ions.dat"));
+
+private:
+    MessageSink &m_messages;
+    TextPrompt &m_prompt;
+    IonCatalogue m_catalogue;
+    QuizSettings m_settings;
+    ClockSeededRandom m_random;
+    OnDemandWindow m_periodicTable;
+    std::unique_ptr<frmHelp> m_help;
+    std::unique_ptr<frmOpt> m_options;
+};
