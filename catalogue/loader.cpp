@@ -35,6 +35,27 @@ void warnIfListingRestarts(const IonCatalogue &catalogue, IonTable table, int li
 
 } // namespace
 
+void MessageBoxDiagnostics::message(int line, const Message &message) {
+    // A message about the whole file ends the program, so it is always seen.
+    if (line != 0 && m_shown >= BoxLimit) {
+        ++m_heldBack;
+        return;
+    }
+    ++m_shown;
+    m_sink.show(message);
+}
+
+void MessageBoxDiagnostics::finished() {
+    if (m_heldBack == 0)
+        return;
+    const QString problems = m_heldBack == 1
+                                 ? QStringLiteral("There is 1 more problem")
+                                 : QStringLiteral("There are %1 more problems").arg(m_heldBack);
+    m_sink.show({problems + QStringLiteral(" in the data file, not shown here. "
+                                           "ionarch-check lists them all."),
+                 QString(), MessageIcon::Warning, MessageButtons::Ok});
+}
+
 LoadStatus InitCatalogue(IonCatalogue &catalogue, RandomSource &random,
                          LoadDiagnostics &diagnostics, const QString &path) {
     random.seedFromClock();
@@ -77,4 +98,5 @@ void loadIons(const QByteArray &bytes, IonCatalogue &catalogue, LoadDiagnostics 
             ParseEntryLine(line.toString(), section, lineNumber, catalogue, diagnostics);
         }
     });
+    diagnostics.finished();
 }

@@ -17,18 +17,28 @@ public:
     virtual void message(int line, const Message &message) = 0;
     // A problem the program passes over without a word, or mends quietly: for the checker.
     virtual void warning(int line, const QString &text) = 0;
+    // The whole file has been read; not called when a fatal message ended the load.
+    virtual void finished() {}
 };
 
-// The program's way: every message becomes a modal box, warnings stay unseen.
+// The program's way: messages become modal boxes, warnings stay unseen. A file with
+// thousands of faulty lines must not keep the student clicking, so after BoxLimit boxes
+// the rest are only counted, and one last box says how many there were. Use one object
+// per load.
 class MessageBoxDiagnostics final : public LoadDiagnostics {
 public:
+    static constexpr int BoxLimit = 20;
+
     explicit MessageBoxDiagnostics(MessageSink &sink)
         : m_sink(sink) {}
-    void message(int, const Message &message) override { m_sink.show(message); }
+    void message(int line, const Message &message) override;
     void warning(int, const QString &) override {}
+    void finished() override;
 
 private:
     MessageSink &m_sink;
+    int m_shown = 0;
+    int m_heldBack = 0;
 };
 
 // Loaded, or a fatal reason: its "Program error:" message has gone out as line 0 and
