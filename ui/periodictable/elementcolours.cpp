@@ -15,7 +15,9 @@ double luminance(const QColor &colour) {
 }
 
 double contrast(const QColor &a, const QColor &b) {
-    const auto [darker, lighter] = std::minmax(luminance(a), luminance(b));
+    // The list form returns values; the two-argument form would return references to the
+    // temporaries, dangling at once.
+    const auto [darker, lighter] = std::minmax({luminance(a), luminance(b)});
     return (lighter + 0.05) / (darker + 0.05);
 }
 
