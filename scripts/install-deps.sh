@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Ionarch need on Debian 12; safe to repeat.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev qt6-svg-dev fonts-liberation xvfb xauth cups printer-driver-cups-pdf poppler-utils "$@")
+packages=(cmake g++ make qt6-base-dev qt6-svg-dev fonts-liberation xvfb xauth cups printer-driver-cups-pdf poppler-utils
+    clang libclang-rt-14-dev # the fuzz targets: libFuzzer and the sanitizers of clang
+    "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
