@@ -5,19 +5,17 @@
 
 #include <QStringList>
 
-// Keeps what a load says as short lines, so that test rows can list their expectations:
-// "LINE: TITLE: TEXT" for a message box (" [error icon]" added when it has one), and
-// "LINE: warning" for a warning, whose wording is free.
+// Keeps what a load says as short lines: "LINE: TITLE: TEXT" for a message box, marked when
+// it has an icon or buttons other than OK, and "LINE: warning" for a warning, whose wording
+// is free.
 class LoadRecorder final : public LoadDiagnostics {
 public:
     void message(int line, const Message &message) override {
-        const bool okOnly = message.buttons == MessageButtons::Ok;
-        findings << QStringLiteral("%1: %2: %3").arg(line).arg(message.shownTitle(), message.text) +
-                        (message.icon == MessageIcon::Error ? QStringLiteral(" [error icon]")
-                                                            : QString()) +
-                        (okOnly ? QString() : QStringLiteral(" [not just OK]"));
-        if (message.icon != MessageIcon::None && message.icon != MessageIcon::Error)
-            findings << QStringLiteral("unexpected icon");
+        const char *icon = message.icon == MessageIcon::Error  ? " [error icon]"
+                           : message.icon == MessageIcon::None ? ""
+                                                               : " [other icon]";
+        findings << QStringLiteral("%1: %2: ").arg(line).arg(message.shownTitle()) + message.text +
+                        icon + (message.buttons == MessageButtons::Ok ? "" : " [not just OK]");
     }
     void warning(int line, const QString &) override {
         findings << QString::number(line) + QStringLiteral(": warning");
