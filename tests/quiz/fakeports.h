@@ -18,10 +18,8 @@ public:
     int reseeds = 0;
 
     float next() override {
-        if (values.isEmpty()) {
-            ++overruns;
-            return 0.0f;
-        }
+        if (values.isEmpty())
+            return ++overruns, 0.0f;
         return values.takeFirst();
     }
     void seedFromClock() override { ++reseeds; }
@@ -41,9 +39,7 @@ public:
 
     QString plainText() const override { return QString(shown).remove(u'_'); }
     void setPlainText(const QString &text) override { shown = text; }
-    void insertAtCaret(const QString &text) override {
-        shown += (offset < 0 ? QStringLiteral("_") : QString()) + text;
-    }
+    void insertAtCaret(const QString &text) override { shown += (offset < 0 ? "_" : "") + text; }
     void setCaretOffset(int twips) override { offset = twips; }
     void setEnabled(bool) override {}
     void giveFocus() override {}
@@ -59,8 +55,7 @@ class FakePorts final : public QuestionView,
                         public MessageSink {
 public:
     QStringList trace;
-    FakeRichTextBox question;
-    FakeRichTextBox answer;
+    FakeRichTextBox question, answer;
     QString prompt, score, wrong;
     bool inputsEnabled = true;
     std::function<bool()> onWait = [] { return true; };
@@ -71,9 +66,8 @@ public:
     QList<MessageAnswer> answers; // for YesNo boxes, in turn; No when none is left
     ScriptedRandom random;
 
-    QuizPorts ports() { return ports(random); }
-    QuizPorts ports(RandomSource &source) {
-        return {*this, *this, *this, *this, *this, *this, *this, source};
+    QuizPorts ports(RandomSource *source = nullptr) {
+        return {*this, *this, *this, *this, *this, *this, *this, source ? *source : random};
     }
 
     RichTextBox &questionBox() override { return question; }
@@ -82,31 +76,29 @@ public:
     void showNotice(NoticeKind kind, const QString &text) override {
         trace << QStringLiteral("notice %1: %2").arg(int(kind)).arg(text);
     }
-    void clearNotice() override { trace << QStringLiteral("rest"); }
+    void clearNotice() override { trace << "rest"; }
     void setScoreText(const QString &text) override { score = text; }
     void setWrongText(const QString &text) override { wrong = text; }
     void setAnswerInputsEnabled(bool enabled) override {
         inputsEnabled = enabled;
-        trace << (enabled ? QStringLiteral("inputs on") : QStringLiteral("inputs off"));
+        trace << (enabled ? "inputs on" : "inputs off");
     }
-    void repaintNow() override { trace << QStringLiteral("repaint"); }
+    void repaintNow() override { trace << "repaint"; }
     void pause(int milliseconds) override { trace << QStringLiteral("pause %1").arg(milliseconds); }
     bool waitForClick() override {
-        trace << QStringLiteral("wait");
+        trace << "wait";
         return onWait();
     }
     QString askText(const QString &text, const QString &title) override {
         trace << text + u'/' + title;
         return studentName;
     }
-    bool setFontName(const QString &family) override {
-        return print(QStringLiteral("font ") + family);
-    }
+    bool setFontName(const QString &family) override { return print("font " + family); }
     bool setFontSize(double points) override {
         return print(QStringLiteral("size %1").arg(points));
     }
     bool printLine(const QString &text) override { return print(text); }
-    bool endDocument() override { return print(QStringLiteral("end")); }
+    bool endDocument() override { return print("end"); }
     QString shortDate() const override { return QStringLiteral("06/12/2024"); }
     MessageAnswer show(const Message &message) override {
         messages << message;

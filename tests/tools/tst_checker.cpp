@@ -5,43 +5,53 @@
 
 namespace {
 
-const QByteArray FaultyFile = "[Cations-monovalent]\r\n"
-                              "sodium,Na,1\r\n"
-                              "[cations-multivalent]\r\n"
-                              "iron,Fe,x\r\n"
-                              "lead,Pb\r\n"
-                              "\r\n"
-                              "[Covalent-complex]\r\n"
-                              "water,H2O";
+// A small course with three faulty lines; oxygen meets oxide, which the quiz never asks, and
+// steam shares the formula of water, which is asked by its first name.
+const QByteArray Course = "[Cations-monovalent]\r\nsodium,Na,1\r\n"
+                          "[cations-multivalent]\r\niron,Fe,x\r\nlead,Pb\r\n\r\n"
+                          "[Cations-multivalent]\r\niron,Fe,32\r\n"
+                          "[Anions-simple]\r\nchloride,Cl,1\r\noxide,O,2\r\n"
+                          "[Covalent-simple]\r\nhydrogen,H,1\r\noxygen,O,2\r\n"
+                          "[Covalent-complex]\r\nwater,H2O\r\nsteam,H2O";
 
-const QByteArray FaultyFindings = "3: Invalid datatype: [cations-multivalent]\n"
-                                  "4: ionarch50: NAN:x\n"
-                                  "5: warning: no charge field: line ignored\n"
-                                  "CationsMonovalent: 1\n"
-                                  "CationsMultivalent: 0\n"
-                                  "AnionsSimple: 0\n"
-                                  "AnionsPolyatomic: 0\n"
-                                  "AnionsDerivative: 0\n"
-                                  "AnionsHydrogen: 0\n"
-                                  "AnionsOther: 0\n"
-                                  "CovalentSimple: 0\n"
-                                  "CovalentComplex: 1\n";
+const QByteArray Findings = "3: Invalid datatype: [cations-multivalent]\n"
+                            "4: ionarch50: NAN:x\n"
+                            "5: warning: no charge field: line ignored\n"
+                            "CationsMonovalent: 1\nCationsMultivalent: 1\nAnionsSimple: 2\n"
+                            "AnionsPolyatomic: 0\nAnionsDerivative: 0\nAnionsHydrogen: 0\n"
+                            "AnionsOther: 0\nCovalentSimple: 2\nCovalentComplex: 2\n";
 
-const QByteArray SmallCourse = "[Cations-monovalent]\r\n"
-                              "sodium,Na,1\r\n"
-                              "[Cations-multivalent]\r\n"
-                              "iron,Fe,23\r\n"
-                              "[Anions-simple]\r\n"
-                              "chloride,Cl,1\r\n"
-                              "oxide,O,2\r\n"
-                              "[Anions-polyatomic]\r\n"
-                              "sulfate,SO4,2\r\n"
-                              "[Covalent-simple]\r\n"
-                              "hydrogen,H,1\r\n"
-                              "carbon,C,4\r\n"
-                              "[Covalent-complex]\r\n"
-                              "hydrogen chloride,HCl\r\n"
-                              "water,H2O\r\n";
+const QByteArray Listings = "[help1]\n"
+                            "CATIONS - MONOVALENT\n"
+                            "sodium            Na    +1\n"
+                            "\n"
+                            "CATIONS - MULITVALENT\n"
+                            "iron              Fe     +3 +2\n"
+                            "[help2]\n"
+                            "ANIONS - SIMPLE\n"
+                            "chloride             Cl      -1\n"
+                            "oxide                O       -2\n"
+                            "[helpC1]\n"
+                            "COVALENT - POSITIVE OXIDATION NUMBERS\n"
+                            "hydrogen             H        +1\n"
+                            "oxygen               O        +2\n"
+                            "[helpC2]\n"
+                            "COVALENT - COMPLEX COMPOUNDS\n"
+                            "water                    H2O      \n"
+                            "steam                    H2O      \n";
+
+const QByteArray Compounds = "[compounds]\n"
+                             "ionic\tsodium chloride\tNaCl\n"
+                             "ionic\tsodium oxide\tNa2O\n"
+                             "ionic\tiron(III) chloride\tFeCl3\n"
+                             "ionic\tiron(III) oxide\tFe2O3\n"
+                             "ionic\tiron(II) chloride\tFeCl2\n"
+                             "ionic\tiron(II) oxide\tFeO\n"
+                             "simple\thydrogen monochloride\tHCl\n"
+                             "simple\twater\tH2O\n"
+                             "simple\toxygen dichloride\tOCl2\n"
+                             "complex\twater\tH2O\n"
+                             "complex\twater\tH2O\n";
 
 } // namespace
 
@@ -55,46 +65,10 @@ private slots:
         QTest::addColumn<QByteArray>("output");
         QTest::addColumn<int>("exitCode");
         QTest::addRow("findings in file order, then the counts")
-            << FaultyFile << QStringList() << FaultyFindings << 0;
-        QTest::addRow("listings after the counts")
-            << FaultyFile << QStringList{"--listings", "ions.dat"}
-            << FaultyFindings + "[help1]\n"
-                                "CATIONS - MONOVALENT\n"
-                                "sodium            Na    +1\n"
-                                "[help2]\n"
-                                "[helpC1]\n"
-                                "[helpC2]\n"
-                                "COVALENT - COMPLEX COMPOUNDS\n"
-                                "water                    H2O      \n"
-            << 0;
-        QTest::addRow("answer key after the counts")
-            << SmallCourse << QStringList{"--compounds"}
-            << QByteArray("CationsMonovalent: 1\n"
-                          "CationsMultivalent: 1\n"
-                          "AnionsSimple: 2\n"
-                          "AnionsPolyatomic: 1\n"
-                          "AnionsDerivative: 0\n"
-                          "AnionsHydrogen: 0\n"
-                          "AnionsOther: 0\n"
-                          "CovalentSimple: 2\n"
-                          "CovalentComplex: 2\n"
-                          "[compounds]\n"
-                          "ionic\tsodium chloride\tNaCl\n"
-                          "ionic\tsodium oxide\tNa2O\n"
-                          "ionic\tsodium sulfate\tNa2SO4\n"
-                          "ionic\tiron(II) chloride\tFeCl2\n"
-                          "ionic\tiron(II) oxide\tFeO\n"
-                          "ionic\tiron(II) sulfate\tFeSO4\n"
-                          "ionic\tiron(III) chloride\tFeCl3\n"
-                          "ionic\tiron(III) oxide\tFe2O3\n"
-                          "ionic\tiron(III) sulfate\tFe2(SO4)3\n"
-                          "simple\thydrogen chloride\tHCl\n"
-                          "simple\twater\tH2O\n"
-                          "simple\tcarbon tetrachloride\tCCl4\n"
-                          "simple\tcarbon dioxide\tCO2\n"
-                          "complex\thydrogen chloride\tHCl\n"
-                          "complex\twater\tH2O\n")
-            << 0;
+            << Course << QStringList() << Findings << 0;
+        QTest::addRow("listings, then the answer key")
+            << Course << QStringList{"--compounds", "--listings", "ions.dat"}
+            << Findings + Listings + Compounds << 0;
         QTest::addRow("a missing file is fatal")
             << QByteArray() << QStringList{"absent.dat"}
             << QByteArray("0: Program error:: File absent.dat doesn't exist.\\n ... exiting ...\n")
@@ -103,19 +77,17 @@ private slots:
             << QByteArray("") << QStringList()
             << QByteArray("0: Program error:: No data in IONS.DAT file.\n") << 1;
         QTest::addRow("two files are bad usage")
-            << FaultyFile << QStringList{"a.dat", "b.dat"} << QByteArray() << 2;
+            << Course << QStringList{"a.dat", "b.dat"} << QByteArray() << 2;
         QTest::addRow("an unknown option is bad usage")
-            << FaultyFile << QStringList{"--colour"} << QByteArray() << 2;
+            << Course << QStringList{"--colour"} << QByteArray() << 2;
     }
     void checkerReportsTheFile() {
         QFETCH(QByteArray, ionsDat);
         QFETCH(QStringList, arguments);
         QTemporaryDir folder;
-        if (!ionsDat.isNull()) {
-            QFile file(folder.filePath("ions.dat"));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(ionsDat);
-        }
+        QFile file(folder.filePath("ions.dat"));
+        QVERIFY(ionsDat.isNull() || (file.open(QIODevice::WriteOnly) && file.write(ionsDat) >= 0));
+        file.close();
         QProcess checker;
         checker.setWorkingDirectory(folder.path());
         checker.start(QStringLiteral(IONARCH_CHECK_PATH), arguments);
