@@ -56,10 +56,8 @@ QString PrivateCupsServer::start() {
     useCupsServer(socketPath(), m_folder.path());
     // Not even a crashed test leaves its scheduler running.
     m_scheduler.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    m_scheduler.start(QStringLiteral("cupsd"),
-                      {QStringLiteral("-f"), QStringLiteral("-c"),
-                       m_folder.filePath(QStringLiteral("cupsd.conf")), QStringLiteral("-s"),
-                       m_folder.filePath(QStringLiteral("cups-files.conf"))});
+    m_scheduler.start("cupsd", {"-f", "-c", m_folder.filePath("cupsd.conf"), "-s",
+                                m_folder.filePath("cups-files.conf")});
     if (!m_scheduler.waitForStarted(processTimeoutMs))
         return QStringLiteral("cupsd did not start: ") + m_scheduler.errorString();
     const bool listening = waitFor(std::chrono::seconds(20), [this] {
@@ -73,21 +71,16 @@ QString PrivateCupsServer::start() {
 
 QString PrivateCupsServer::addDefaultPdfQueue() {
     // Without the pdftocairo renderer the printed PDF holds no text that can be extracted.
-    const QString problem =
-        run(QStringLiteral("lpadmin"),
-            {QStringLiteral("-p"), QStringLiteral("PDF"), QStringLiteral("-v"),
-             QStringLiteral("cups-pdf:/"), QStringLiteral("-E"), QStringLiteral("-P"),
-             QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"), QStringLiteral("-o"),
-             QStringLiteral("pdftops-renderer-default=pdftocairo")});
-    if (!problem.isEmpty())
-        return problem;
-    return run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("PDF")});
+    const QString problem = run("lpadmin", {"-p", "PDF", "-v", "cups-pdf:/", "-E", "-P",
+                                            "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd", "-o",
+                                            "pdftops-renderer-default=pdftocairo"});
+    return problem.isEmpty() ? run("lpadmin", {"-d", "PDF"}) : problem;
 }
 
 QString PrivateCupsServer::waitUntilJobsDone(std::chrono::seconds limit) {
     const bool done = waitFor(limit, [this] {
         QProcess lpstat;
-        lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-o")});
+        lpstat.start("lpstat", {"-o"});
         return lpstat.waitForFinished(processTimeoutMs) && lpstat.exitCode() == 0 &&
                lpstat.readAllStandardOutput().trimmed().isEmpty();
     });
@@ -97,7 +90,7 @@ QString PrivateCupsServer::waitUntilJobsDone(std::chrono::seconds limit) {
 }
 
 QString PrivateCupsServer::socketPath() const {
-    return m_folder.filePath(QStringLiteral("cups.sock"));
+    return m_folder.filePath("cups.sock");
 }
 
 QString PrivateCupsServer::writeConfiguration() const {
@@ -108,38 +101,24 @@ QString PrivateCupsServer::writeConfiguration() const {
                                         QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
                                         QFile::ExeOther;
     const QFile::Permissions writable = readable | QFile::WriteGroup | QFile::WriteOther;
-    const QString temporary = m_folder.filePath(QStringLiteral("tmp"));
+    const QString temporary = m_folder.filePath("tmp");
     if (!QFile::setPermissions(folder, readable) || !QDir().mkdir(temporary) ||
         !QFile::setPermissions(temporary, writable))
         return QStringLiteral("cannot prepare ") + folder;
-    const QString files = QStringLiteral("ServerRoot %1\n"
-                                         "RequestRoot %1/spool\n"
-                                         "CacheDir %1/cache\n"
-                                         "StateDir %1/state\n"
-                                         "TempDir %1/tmp\n"
-                                         "AccessLog %1/access_log\n"
-                                         "ErrorLog %1/error_log\n"
-                                         "PageLog %1/page_log\n"
-                                         "Printcap %1/printcap\n"
-                                         "ServerKeychain %1/ssl\n"
-                                         "ServerBin /usr/lib/cups\n"
-                                         "DataDir /usr/share/cups\n")
-                              .arg(folder);
-    const QString scheduler = QStringLiteral("Listen %1\n"
-                                             "Browsing No\n"
-                                             "WebInterface No\n"
-                                             "<Location />\n"
-                                             "  Order allow,deny\n"
-                                             "  Allow all\n"
-                                             "</Location>\n"
-                                             "<Policy default>\n"
-                                             "  <Limit All>\n"
-                                             "    Order deny,allow\n"
-                                             "  </Limit>\n"
-                                             "</Policy>\n")
-                                  .arg(socketPath());
-    if (!writeFile(m_folder.filePath(QStringLiteral("cups-files.conf")), files) ||
-        !writeFile(m_folder.filePath(QStringLiteral("cupsd.conf")), scheduler))
+    const QString files =
+        QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nCacheDir %1/cache\nStateDir %1/state\n"
+                       "TempDir %1/tmp\nAccessLog %1/access_log\nErrorLog %1/error_log\n"
+                       "PageLog %1/page_log\nPrintcap %1/printcap\nServerKeychain %1/ssl\n"
+                       "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\n")
+            .arg(folder);
+    const QString scheduler =
+        QStringLiteral("Listen %1\nBrowsing No\nWebInterface No\n"
+                       "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                       "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
+                       "</Policy>\n")
+            .arg(socketPath());
+    if (!writeFile(m_folder.filePath("cups-files.conf"), files) ||
+        !writeFile(m_folder.filePath("cupsd.conf"), scheduler))
         return QStringLiteral("cannot write the configuration into ") + folder;
     return QString();
 }
@@ -156,13 +135,13 @@ QString PrivateCupsServer::run(const QString &program, const QStringList &argume
 }
 
 QString PrivateCupsServer::errorLogProblems() const {
-    QFile log(m_folder.filePath(QStringLiteral("error_log")));
+    QFile log(m_folder.filePath("error_log"));
     if (!log.open(QIODevice::ReadOnly | QIODevice::Text))
         return QString();
     QStringList problems;
     while (!log.atEnd()) {
         const QString line = QString::fromLocal8Bit(log.readLine());
-        if (line.startsWith(QLatin1String("E ")))
+        if (line.startsWith("E "))
             problems << line;
     }
     return problems.join(QString());

@@ -8,30 +8,21 @@
 class PrintingWithoutCupsTest : public QObject {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void everyOperationFailsPromptly();
-
-private:
     QTemporaryDir m_folder;
+
+private slots:
+    void everyOperationFailsPromptlyWithoutAScheduler() {
+        useCupsServer(m_folder.filePath(QStringLiteral("no-scheduler.sock")), m_folder.path());
+        QElapsedTimer clock;
+        clock.start();
+        SystemReportPrinter report;
+        QVERIFY(!report.setFontName(QStringLiteral("Lucida Console")));
+        QVERIFY(!report.setFontSize(20));
+        QVERIFY(!report.printLine(QStringLiteral("Maria Lopez06/12/2026")));
+        QVERIFY(!report.endDocument());
+        QVERIFY(clock.elapsed() < 10'000);
+    }
 };
-
-void PrintingWithoutCupsTest::initTestCase() {
-    QVERIFY(m_folder.isValid());
-    useCupsServer(m_folder.filePath(QStringLiteral("no-scheduler.sock")), m_folder.path());
-}
-
-void PrintingWithoutCupsTest::everyOperationFailsPromptly() {
-    QElapsedTimer clock;
-    clock.start();
-    SystemReportPrinter report;
-
-    QVERIFY(!report.setFontName(QStringLiteral("Lucida Console")));
-    QVERIFY(!report.setFontSize(20));
-    QVERIFY(!report.printLine(QStringLiteral("Maria Lopez06/12/2026")));
-    QVERIFY(!report.endDocument());
-    QVERIFY(clock.elapsed() < 10'000);
-}
 
 QTEST_MAIN(PrintingWithoutCupsTest)
 #include "tst_nocups.moc"
