@@ -33,11 +33,9 @@ private slots:
         };
         row("H", 1, 0, 0);
         row("He", 2, 17, 0);
-        row("B", 5, 12, 1);
         row("Fe", 26, 7, 3);
         row("Hf", 72, 3, 5); // after the lanthanides, in group 4
         row("La", 57, 3, 7);
-        row("Lu", 71, 17, 7);
         row("Lr", 103, 17, 8);
         row("Uub", 112, 11, 6);
     }
