@@ -1,6 +1,7 @@
 #include "ionarchapplication.h"
 
 #include "frmhelp.h"
+#include "frmmain.h"
 #include "frmopt.h"
 #include "frmpt.h"
 #include "loader.h"
@@ -23,8 +24,19 @@ bool IonarchApplication::start(const QString &dataPath) {
     m_help = std::make_unique<frmHelp>(m_catalogue.listings);
     m_options =
         std::make_unique<frmOpt>(m_settings, m_catalogue, m_messages, m_periodicTable, *m_help);
+    QObject::connect(m_options.get(), &frmOpt::quizStarted, m_options.get(),
+                     [this] { showQuestionWindow(); });
     m_options->show();
     return true;
+}
+
+void IonarchApplication::showQuestionWindow() {
+    m_questions =
+        std::make_unique<frmMain>(QuizServices{m_catalogue, m_settings, m_random, m_messages,
+                                               m_prompt, m_printer, m_dateSource, m_pause},
+                                  CompanionWindows{m_periodicTable, *m_options, *m_help});
+    m_questions->show();
+    m_questions->activateWindow();
 }
 
 int IonarchApplication::exec(const QString &dataPath) {

@@ -1,17 +1,21 @@
 #pragma once
 
+#include "inputblockingpause.h"
 #include "ioncatalogue.h"
 #include "messages.h"
 #include "ondemandwindow.h"
 #include "quizports.h"
 #include "quizsettings.h"
 #include "randomsource.h"
+#include "systemdatesource.h"
+#include "systemreportprinter.h"
 
 #include <QString>
 
 #include <memory>
 
 class frmHelp;
+class frmMain;
 class frmOpt;
 
 // The composition root: owns the program-wide catalogue, settings and random numbers,
@@ -29,12 +33,20 @@ public:
     int exec(const QString &dataPath = QStringLiteral("ions.dat"));
 
 private:
+    // The options window's start: the question window opens beside the periodic table.
+    void showQuestionWindow();
+
     MessageSink &m_messages;
     TextPrompt &m_prompt;
     IonCatalogue m_catalogue;
     QuizSettings m_settings;
     ClockSeededRandom m_random;
+    SystemReportPrinter m_printer;
+    SystemDateSource m_dateSource;
+    InputBlockingPause m_pause;
     OnDemandWindow m_periodicTable;
     std::unique_ptr<frmHelp> m_help;
     std::unique_ptr<frmOpt> m_options;
+    // Declared last: it uses all of the above until it is gone.
+    std::unique_ptr<frmMain> m_questions;
 };

@@ -5,7 +5,8 @@
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Ionarch"));
+    // No display name: the window system would append it to every caption.
+    QApplication::setApplicationName(QStringLiteral("ionarch"));
     QApplication::setApplicationVersion(QStringLiteral(IONARCH_VERSION));
     DialogMessageSink messages;
     DialogTextPrompt prompt;

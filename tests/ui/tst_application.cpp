@@ -2,10 +2,55 @@
 #include "ionarchapplication.h"
 #include "recordingsink.h"
 
+#include <QAbstractButton>
 #include <QFile>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
+
+namespace {
+
+const QString SampleData = QStringLiteral(IONARCH_SAMPLE_DATA);
+
+QWidget *window(const QString &name) {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto found = std::find_if(windows.begin(), windows.end(), [&](const QWidget *window) {
+        return window->objectName() == name;
+    });
+    return found == windows.end() ? nullptr : *found;
+}
+
+QStringList visibleWindows() {
+    QStringList visible;
+    for (const QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            visible << window->objectName();
+    }
+    visible.sort();
+    return visible;
+}
+
+template <class Control = QWidget> Control *control(const char *window, const char *name) {
+    return ::window(QLatin1String(window))->findChild<Control *>(QLatin1String(name));
+}
+
+void activate(QWidget *window) {
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+// Presses Start in the options window; the question window that opens becomes active.
+QWidget *startQuiz() {
+    QTest::mouseClick(control<QAbstractButton>("frmOpt", "cmdGo"), Qt::LeftButton);
+    QWidget *questions = window(QStringLiteral("frmMain"));
+    return questions && QTest::qWaitForWindowActive(questions) ? questions : nullptr;
+}
+
+} // namespace
 
 class ApplicationTest : public QObject {
     Q_OBJECT
@@ -54,6 +99,69 @@ private slots:
         const Message question{"Print?\r\nNow", "", MessageIcon::Question, MessageButtons::YesNo};
         QCOMPARE(DialogMessageSink().show(question), MessageAnswer::No);
         QCOMPARE(seen, (QStringList{"ionarch50", "Print?\nNow"}));
+    }
+
+    void startOpensTheQuestionWindowActiveWithItsFirstQuestion() {
+        IonarchApplication application(m_sink, m_prompt);
+        QVERIFY(application.start(SampleData));
+        QWidget *questions = startQuiz();
+        QVERIFY(questions && questions->isActiveWindow());
+        QCOMPARE(visibleWindows(), (QStringList{"frmMain", "frmOpt", "frmPT"}));
+        QCOMPARE(questions->windowTitle(), QStringLiteral("Ionarch: - Questions"));
+        QVERIFY(!control<QTextEdit>("frmMain", "rtfQuestion")->toPlainText().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), control("frmMain", "rtfAnswer"));
+        QVERIFY(m_sink.shown.isEmpty());
+    }
+
+    void covalentBoxTickedInTheOptionsShowsInTheHelpLabelOnReturn() {
+        IonarchApplication application(m_sink, m_prompt);
+        QVERIFY(application.start(SampleData));
+        QWidget *questions = startQuiz();
+        activate(window(QStringLiteral("frmOpt")));
+        QTest::mouseClick(control<QAbstractButton>("frmOpt", "chkCov1"), Qt::LeftButton);
+        QVERIFY(control<QLabel>("frmMain", "lblHelp")->text().contains(QStringLiteral("cation")));
+        activate(questions);
+        QCOMPARE(control<QLabel>("frmMain", "lblHelp")->text(),
+                 QStringLiteral(" HELP:\n  F1 = Help for\n  covalent compounds\n"
+                                "  F3 = specific help"));
+    }
+
+    void closingTheOptionsLeavesTheQuizWhichThenClosesEverything() {
+        IonarchApplication application(m_sink, m_prompt);
+        QVERIFY(application.start(SampleData));
+        QWidget *questions = startQuiz();
+        window(QStringLiteral("frmPT"))->close();
+        QCOMPARE(visibleWindows(), (QStringList{"frmMain", "frmOpt"}));
+        window(QStringLiteral("frmOpt"))->close();
+        QCOMPARE(visibleWindows(), QStringList{"frmMain"});
+        activate(questions);
+        QVERIFY(control("frmMain", "cmdGiveUp")->isEnabled());
+
+        QMenuBar *bar = qobject_cast<QMainWindow *>(questions)->menuBar();
+        QAction *exit = bar->findChild<QAction *>(QStringLiteral("mnuExit"));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(exit).center());
+        QCOMPARE(visibleWindows(), QStringList());
+        QVERIFY(!window(QStringLiteral("frmPT")));
+    }
+
+    void closingTheQuestionWindowWhileANoticeWaitsEndsTheProgram() {
+        IonarchApplication application(m_sink, m_prompt);
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(2); });
+        watchdog.start(10000);
+        bool noticeWaited = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *questions = startQuiz();
+            QTimer::singleShot(0, questions, [&, questions] {
+                noticeWaited = !control("frmMain", "cmdGiveUp")->isEnabled();
+                questions->close();
+            });
+            QTest::mouseClick(control<QAbstractButton>("frmMain", "cmdGiveUp"), Qt::LeftButton);
+        });
+        QCOMPARE(application.exec(SampleData), 0);
+        QVERIFY(noticeWaited);
+        QCOMPARE(visibleWindows(), QStringList());
     }
 
     void cleanup() { m_sink = {}; }

@@ -1,0 +1,45 @@
+#include "answerkeys.h"
+
+#include "richtextedit.h"
+
+#include <QKeyEvent>
+
+namespace {
+
+bool isPlainMainKeyboardDigit(const QKeyEvent &key) {
+    // Keypad digits carry the keypad modifier.
+    return key.key() >= Qt::Key_0 && key.key() <= Qt::Key_9 && key.modifiers() == Qt::NoModifier;
+}
+
+} // namespace
+
+AnswerKeys::AnswerKeys(RichTextEdit &answerBox)
+    : QObject(&answerBox)
+    , m_box(answerBox) {
+    m_box.installEventFilter(this);
+}
+
+bool AnswerKeys::eventFilter(QObject *watched, QEvent *event) {
+    if (watched != &m_box || event->type() != QEvent::KeyPress)
+        return false;
+    const auto &key = *static_cast<QKeyEvent *>(event);
+    m_box.setCaretOffset(0);
+    // Whichever key types "(" on the student's keyboard layout.
+    if (key.text() == QLatin1String("("))
+        dropSpaceBeforeParenthesis();
+    else if (isPlainMainKeyboardDigit(key))
+        m_box.setCaretOffset(RichTextEdit::DigitOffsetTwips);
+    else if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
+        emit enterPressed();
+    else if (key.key() >= Qt::Key_F1 && key.key() <= Qt::Key_F3)
+        emit helpKeyPressed(key.key() - Qt::Key_F1 + 1);
+    return false;
+}
+
+void AnswerKeys::dropSpaceBeforeParenthesis() {
+    const QString text = m_box.plainText();
+    if (text.size() > 1 && text.endsWith(QLatin1Char(' '))) {
+        m_box.setPlainText(text.chopped(1));
+        emit spaceBeforeParenthesisDropped();
+    }
+}

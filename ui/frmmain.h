@@ -1,0 +1,98 @@
+#pragma once
+
+#include "ioncatalogue.h"
+#include "messages.h"
+#include "noticeclickwaiter.h"
+#include "quizengine.h"
+#include "quizports.h"
+#include "quizsettings.h"
+#include "randomsource.h"
+
+#include <QMainWindow>
+
+class NoticeLabel;
+class OnDemandWindow;
+class QLabel;
+class QPushButton;
+class RichTextEdit;
+class frmHelp;
+
+// What the quiz in the question window takes from the program.
+struct QuizServices {
+    const IonCatalogue &catalogue;
+    const QuizSettings &settings;
+    RandomSource &random;
+    MessageSink &messages;
+    TextPrompt &textPrompt;
+    ReportPrinter &printer;
+    const DateSource &dateSource;
+    Pause &pause;
+};
+
+// The program's other windows: the question window opens help in one and unloads them all
+// when it closes.
+struct CompanionWindows {
+    OnDemandWindow &periodicTable;
+    QWidget &options;
+    frmHelp &help;
+};
+
+// The window in which the quiz takes place: the question, the answer box that lowers typed
+// digits, the score, the notices of the outcomes, and help on F1 to F3 and in its menu.
+// It runs the quiz engine, which changes the window's controls through QuestionView.
+class frmMain : public QMainWindow, public QuestionView {
+    Q_OBJECT
+public:
+    frmMain(const QuizServices &services, const CompanionWindows &windows,
+            QWidget *parent = nullptr);
+
+    const QuizEngine &quiz() const { return m_engine; }
+
+protected:
+    // Becoming the active window poses a question if none stands, and updates the help label.
+    void changeEvent(QEvent *event) override;
+    // Unloads the periodic table, options and help windows, and ends a wait for a click.
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    RichTextBox &questionBox() override;
+    RichTextBox &answerBox() override;
+    void setPrompt(const QString &text) override;
+    void showNotice(NoticeKind kind, const QString &text) override;
+    void clearNotice() override;
+    void setScoreText(const QString &text) override;
+    void setWrongText(const QString &text) override;
+    void setAnswerInputsEnabled(bool enabled) override;
+    void repaintNow() override;
+
+    void buildMenu();
+    void buildControls();
+    QLabel *addLabel(const char *name, const QString &text, const QRect &twips);
+    QPushButton *addButton(const char *name, const QString &text, const QRect &twips,
+                           const QColor &colour);
+    void setTabStops();
+
+    void Form_Activate();
+    void rtfAnswer_HelpKey(int functionKey);
+    void lblResults_Click();
+    void mnuAbout_Click();
+
+    const QuizSettings &m_settings;
+    OnDemandWindow &m_periodicTable;
+    QWidget &m_options;
+    frmHelp &m_help;
+
+    QWidget *const m_client;
+    RichTextEdit *const m_rtfQuestion;
+    RichTextEdit *const m_rtfAnswer;
+    NoticeLabel *const m_lblResults;
+    QLabel *m_lblHelp = nullptr;
+    QLabel *m_lblQuestion = nullptr;
+    QLabel *m_lblScore = nullptr;
+    QLabel *m_lblWrong = nullptr;
+    QPushButton *m_cmdGiveUp = nullptr;
+    QPushButton *m_cmdChkAns = nullptr;
+
+    NoticeClickWaiter m_noticeWaiter;
+    QuizEngine m_engine;
+};

@@ -1,0 +1,53 @@
+#include "noticelabel.h"
+
+#include "colouredlabel.h"
+#include "textdisplay.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+QColor noticeColour(NoticeKind kind) {
+    switch (kind) {
+    case NoticeKind::Correct:
+        return QColor(0, 128, 0);
+    case NoticeKind::Incorrect:
+        return QColor(0, 0, 128);
+    case NoticeKind::GivenUp:
+        break;
+    }
+    return QColor(128, 0, 0);
+}
+
+} // namespace
+
+NoticeLabel::NoticeLabel(QWidget *parent)
+    : QLabel(parent)
+    , m_textColour(palette().color(QPalette::HighlightedText))
+    , m_restColour(palette().color(QPalette::Button)) {
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(true);
+    clearNotice();
+}
+
+void NoticeLabel::showNotice(NoticeKind kind, const QString &text) {
+    setEnabled(true);
+    colourLabel(*this, noticeColour(kind), m_textColour, LabelBorder::Single);
+    setText(withDisplayLineBreaks(text));
+}
+
+void NoticeLabel::clearNotice() {
+    colourLabel(*this, m_restColour, m_textColour, LabelBorder::None);
+    clear();
+}
+
+void NoticeLabel::mousePressEvent(QMouseEvent *event) {
+    // Taken, so that the release comes here as well.
+    event->setAccepted(event->button() == Qt::LeftButton);
+}
+
+void NoticeLabel::mouseReleaseEvent(QMouseEvent *event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}

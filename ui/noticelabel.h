@@ -1,0 +1,30 @@
+#pragma once
+
+#include "quizports.h"
+
+#include <QLabel>
+
+// The results notice of the question window: the outcome of an answer on a coloured panel.
+// While enabled it answers a click with the left button, which is how the student
+// dismisses a notice that waits.
+class NoticeLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit NoticeLabel(QWidget *parent = nullptr);
+
+    // Enables the label and shows the text with a border on the outcome's colour.
+    void showNotice(NoticeKind kind, const QString &text);
+    // No border, the button face and no text; enabled or not, it stays as it is.
+    void clearNotice();
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QColor m_textColour;
+    QColor m_restColour;
+};
