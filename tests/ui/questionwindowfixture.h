@@ -3,6 +3,7 @@
 #include "fakeports.h"
 #include "frmhelp.h"
 #include "frmmain.h"
+#include "loweredtext.h"
 #include "noticelabel.h"
 #include "ondemandwindow.h"
 #include "richtextedit.h"
@@ -11,10 +12,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTextBlock>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 // The pause of most tests: it does not wait, but lets a test look at the window meanwhile.
 struct InstantPause final : Pause {
@@ -22,23 +23,12 @@ struct InstantPause final : Pause {
     void pause(int) override { during(); }
 };
 
-// What the notice showed while the quiz waited for its click.
+// What the notice showed, and whether the inputs that start a judgement took input.
 struct SeenNotice {
     QString text;
     QColor colour;
     bool inputsEnabled = true;
 };
-
-// The box's text with every lowered character in brackets: "H[2]O".
-inline QString markLowered(const QTextEdit &box) {
-    QString marked;
-    for (auto it = box.document()->begin().begin(); !it.atEnd(); ++it) {
-        const bool lowered = it.fragment().charFormat().baselineOffset() < 0;
-        for (const QChar c : it.fragment().text())
-            marked += lowered ? QStringLiteral("[%1]").arg(c) : QString(c);
-    }
-    return marked;
-}
 
 // The question window on the sample catalogue, on screen and active, with its first question
 // posed. Message boxes answer No, the name prompt and printer are recorded, and a plain
@@ -68,14 +58,17 @@ struct QuestionWindow {
         return question.askName ? question.compoundName : question.formula;
     }
 
+    SeenNotice seeNotice() const {
+        const bool inputs = get("cmdChkAns")->isEnabled() && get("cmdGiveUp")->isEnabled() &&
+                            answerBox().isEnabled();
+        return {notice().text(), notice().palette().color(QPalette::Window), inputs};
+    }
     // Clicks the notice from inside the wait that the next action starts, and tells what it
     // showed.
     std::shared_ptr<SeenNotice> clickNoticeWhenItWaits() {
         auto seen = std::make_shared<SeenNotice>();
         QTimer::singleShot(0, &window, [this, seen] {
-            *seen = {notice().text(), notice().palette().color(QPalette::Window),
-                     get("cmdChkAns")->isEnabled() || get("cmdGiveUp")->isEnabled() ||
-                         answerBox().isEnabled()};
+            *seen = seeNotice();
             QTest::mouseClick(&notice(), Qt::LeftButton);
         });
         return seen;

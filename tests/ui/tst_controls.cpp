@@ -1,4 +1,5 @@
 #include "fonts.h"
+#include "loweredtext.h"
 #include "richtextedit.h"
 
 #include <QApplication>
@@ -12,17 +13,6 @@
 namespace {
 
 constexpr int Lowered = RichTextEdit::DigitOffsetTwips;
-
-// The box's text with every lowered character in brackets: "H[2]O".
-QString markLowered(const QTextEdit &box) {
-    QString marked;
-    for (auto it = box.document()->begin().begin(); !it.atEnd(); ++it) {
-        const bool lowered = it.fragment().charFormat().baselineOffset() < 0;
-        for (const QChar c : it.fragment().text())
-            marked += lowered ? QStringLiteral("[%1]").arg(c) : QString(c);
-    }
-    return marked;
-}
 
 // Types the keys, with the offset set before each as the question window sets it.
 void typeFormula(RichTextEdit &box, const char *keys) {
