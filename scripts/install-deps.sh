@@ -3,6 +3,7 @@
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-svg-dev fonts-liberation xvfb xauth cups printer-driver-cups-pdf poppler-utils
     clang libclang-rt-14-dev # the fuzz targets: libFuzzer and the sanitizers of clang
+    xdotool openbox imagemagick # scripts/screenshots.sh: drives the windows and takes pictures
     "$@")
 missing=()
 for p in "${packages[@]}"; do
