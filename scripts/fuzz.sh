@@ -29,5 +29,5 @@ for target in "${targets[@]}"; do
         echo "fuzz_$target found a fault; its input is in $findings/" >&2
         exit 1
     }
-    grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss_mb)' "$work/$target.log"
+    grep -E '^(#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units|stat::peak_rss_mb)' "$work/$target.log"
 done

@@ -6,3 +6,7 @@ bash scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel "$(nproc)"
 ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+# The same tests under AddressSanitizer and UndefinedBehaviorSanitizer, then a minute of
+# each fuzz target.
+bash scripts/sanitize.sh
+bash scripts/fuzz.sh 60
