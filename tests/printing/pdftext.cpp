@@ -3,10 +3,12 @@
 #include <QProcess>
 #include <QRegularExpression>
 
-QString pdfText(const QString &pdfPath) {
+QString pdfText(const QString &pdfPath, qreal characterWidth) {
+    const QStringList layout = characterWidth > 0
+                                   ? QStringList{"-fixed", QString::number(characterWidth)}
+                                   : QStringList{"-layout"};
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-layout"), pdfPath, QStringLiteral("-")});
+    pdftotext.start(QStringLiteral("pdftotext"), layout + QStringList{pdfPath, "-"});
     if (!pdftotext.waitForFinished(30'000) || pdftotext.exitCode() != 0)
         return QString();
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
