@@ -1,5 +1,6 @@
 #include "frmpt.h"
 
+#include "fonts.h"
 #include "periodictableview.h"
 #include "pictures.h"
 
@@ -15,15 +16,6 @@ constexpr QPoint ScreenPosition(397, 30);
 constexpr QRect CreditGeometry(152, 16, 151, 18);
 constexpr QRect SourceGeometry(136, 40, 209, 18);
 
-QFont labelFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("Lucida Sans"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(12);
-    return font;
-}
-
 // A fallback font may need more room than the label was laid out with: the label grows about
 // its centre rather than clipping the text.
 QRect roomFor(const QRect &laidOut, const QFontMetrics &metrics, const QString &text) {
@@ -36,7 +28,7 @@ void addLabel(QWidget *window, const QString &objectName, const QString &text,
               const QRect &laidOut) {
     auto *label = new QLabel(text, window);
     label->setObjectName(objectName);
-    label->setFont(labelFont());
+    label->setFont(Fonts::resolve(QStringLiteral("Lucida Sans"), 12));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 192));
     label->setPalette(palette);

@@ -1,6 +1,6 @@
 #include "systemreportprinter.h"
 
-#include "fixedpitchfont.h"
+#include "fonts.h"
 
 #include <QMarginsF>
 #include <QPrinter>
@@ -96,7 +96,7 @@ QPrinter *SystemReportPrinter::printerForJob() {
 }
 
 void SystemReportPrinter::applyFont() {
-    m_writer->setFont(fixedPitchFont(m_fontFamily, m_fontPoints, m_jobPrinter));
+    m_writer->setFont(Fonts::resolve(m_fontFamily, m_fontPoints, QFont::Normal, m_jobPrinter));
 }
 
 bool SystemReportPrinter::abandonJob() {

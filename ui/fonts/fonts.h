@@ -8,10 +8,12 @@
 // keeps roughly the room it was laid out for.
 namespace Fonts {
 
-QFont resolve(const QString &family, qreal pointSize, QFont::Weight weight = QFont::Normal);
+// The device, when given, is the one the text is measured for, such as a printer.
+QFont resolve(const QString &family, qreal pointSize, QFont::Weight weight = QFont::Normal,
+              QPaintDevice *device = nullptr);
 
 // Measured, not taken from the font's own claim: fontconfig misreports some monospace
 // faces.
-bool hasFixedPitch(const QFont &font);
+bool hasFixedPitch(const QFont &font, QPaintDevice *device = nullptr);
 
 } // namespace Fonts

@@ -35,19 +35,19 @@ QFont withSize(QFont font, qreal pointSize, QFont::Weight weight) {
 
 namespace Fonts {
 
-QFont resolve(const QString &family, qreal pointSize, QFont::Weight weight) {
+QFont resolve(const QString &family, qreal pointSize, QFont::Weight weight, QPaintDevice *device) {
     const FamilyKind kind = kindOf(family);
     QFont font;
     font.setFamilies(QStringList{family} + kind.substitutes);
     font.setStyleHint(kind.hint);
     font = withSize(font, pointSize, weight);
-    if (kind.fixedPitch && !hasFixedPitch(font))
+    if (kind.fixedPitch && !hasFixedPitch(font, device))
         font = withSize(QFontDatabase::systemFont(QFontDatabase::FixedFont), pointSize, weight);
     return font;
 }
 
-bool hasFixedPitch(const QFont &font) {
-    const QFontMetricsF metrics(font);
+bool hasFixedPitch(const QFont &font, QPaintDevice *device) {
+    const QFontMetricsF metrics(font, device);
     return qFuzzyCompare(metrics.horizontalAdvance(QLatin1Char('i')),
                          metrics.horizontalAdvance(QLatin1Char('W')));
 }
