@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <numeric>
 #include <optional>
+#include <utility>
 
 namespace {
 

@@ -10,8 +10,10 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -144,9 +146,9 @@ void checkListing(const IonCatalogue &catalogue, QString ListingTexts::*listing)
             require(listed[row - firstListed] + QLatin1String("\r\n") ==
                         listingRow(id, table.entry(row)),
                     "a table's rows are its last entries, in order");
-        const bool restarted =
+        const bool firstHeaderSeen =
             listed.size() < table.count() || (id == tables.first() && table.count() > 0);
-        require(!restarted || text.startsWith(headings.first() + QLatin1String("\r\n")),
+        require(!firstHeaderSeen || text.startsWith(headings.first() + QLatin1String("\r\n")),
                 "only the first table's header hides rows");
     }
 }
