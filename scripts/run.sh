@@ -1,19 +1,56 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Ionarch and starts it on the sample data.
+# Installs what is missing, builds Ionarch and starts it on the sample data. Without a
+# display it starts the program on a virtual X server with a window manager and serves that
+# screen over VNC on this machine's loopback address only, so that a VNC viewer can show it.
 set -euo pipefail
+
+# Inside the virtual X server, in the data folder: the window manager, the VNC server, and
+# then the program.
+if [ "${1:-}" = --vnc-session ]; then
+    program=$2 port=$3 log=$4
+    openbox >/dev/null 2>&1 &
+    wm=$!
+    x11vnc -display "$DISPLAY" -localhost -rfbport "$port" -nopw -forever -shared >"$log" 2>&1 &
+    vnc=$!
+    trap 'kill $vnc $wm 2>/dev/null || true' EXIT
+    for _ in $(seq 50); do
+        (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null && break
+        sleep 0.2
+    done
+    cat >&2 <<EOF
+No display here: Ionarch is shown on a virtual screen served over VNC at 127.0.0.1, port
+$port, without a password, to this machine only. Connect a VNC viewer on this machine:
+    vncviewer 127.0.0.1::$port
+From another computer, forward the port over SSH first and connect to your own end:
+    ssh -L $port:127.0.0.1:$port USER@THIS-MACHINE     then     vncviewer 127.0.0.1::$port
+Closing the question window or the options window ends Ionarch; Ctrl+C here stops it too.
+EOF
+    "$program"
+    exit
+fi
+
 cd "$(dirname "$0")/.."
+root=$PWD
 bash scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel "$(nproc)"
-cd data
-if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-    exec ../build/ui/ionarch
+program=$root/build/ui/ionarch
+cd data # the program reads ions.dat from the folder it is started in
+
+# An X server that answers, or a Wayland compositor that this Qt can talk to.
+wayland_socket=${WAYLAND_DISPLAY:-}
+[ -z "$wayland_socket" ] || [ "${wayland_socket:0:1}" = / ] ||
+    wayland_socket=${XDG_RUNTIME_DIR:-/nonexistent}/$wayland_socket
+if { [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; } ||
+    { [ -S "$wayland_socket" ] && compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland*" >/dev/null; }; then
+    exec "$program"
 fi
-if command -v xvfb-run >/dev/null; then
-    echo "No display: starting Ionarch on a virtual X server (xvfb-run -a), where its windows" >&2
-    echo "cannot be seen; stop it with Ctrl+C. Run this script in a desktop session to use it." >&2
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" ../build/ui/ionarch
-fi
-echo "No display, and xvfb-run is not installed: Ionarch needs a desktop session." >&2
-echo "Install xvfb (apt-get install xvfb xauth) to start it on a virtual X server." >&2
-exit 1
+
+# The first free port from 5900 on; 5900 is display :0 of a VNC viewer.
+port=5900
+while (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; do
+    port=$((port + 1))
+done
+unset WAYLAND_DISPLAY
+exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$root/scripts/run.sh" --vnc-session "$program" "$port" \
+    "$root/build/vnc.log"
