@@ -3,35 +3,39 @@
 #include "listings.h"
 #include "loader.h"
 
-#include <algorithm>
+#include <array>
 
 namespace {
 
+// The three fields of an entry line, still in the line: most lines of a long file are
+// refused, and only a stored entry needs strings of its own.
+struct EntryFields {
+    QStringView Name;
+    QStringView Formula;
+    QStringView Charges;
+};
+
 // Name before the first comma; Formula up to a second comma, if any; Charges all the rest,
 // further commas included. Nothing is trimmed.
-std::optional<IonEntry> splitEntryLine(const QString &line) {
+std::optional<EntryFields> splitEntryLine(QStringView line) {
     const qsizetype firstComma = line.indexOf(u',');
     if (firstComma < 0)
         return std::nullopt;
     const qsizetype secondComma = line.indexOf(u',', firstComma + 1);
     if (secondComma < 0)
-        return IonEntry{line.first(firstComma), line.sliced(firstComma + 1), QString()};
-    return IonEntry{line.first(firstComma),
-                    line.sliced(firstComma + 1, secondComma - firstComma - 1),
-                    line.sliced(secondComma + 1)};
+        return EntryFields{line.first(firstComma), line.sliced(firstComma + 1), {}};
+    return EntryFields{line.first(firstComma),
+                       line.sliced(firstComma + 1, secondComma - firstComma - 1),
+                       line.sliced(secondComma + 1)};
 }
 
-bool isDigits(const QString &text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
-QString quoted(const QString &text) {
-    return u'"' + text + u'"';
+QString quoted(QStringView text) {
+    return u'"' + text.toString() + u'"';
 }
 
 // The quiz divides by charges and indexes the naming tables with them: a 0, or an anion
 // charge of two digits, could never make a compound.
-QString unusableChargesReason(const IonTableInfo &info, const QString &charges) {
+QString unusableChargesReason(const IonTableInfo &info, QStringView charges) {
     if (charges.contains(u'0'))
         return QStringLiteral("a charge of 0 can never make a compound");
     if (info.singleCharge && charges.size() > 1)
@@ -39,15 +43,24 @@ QString unusableChargesReason(const IonTableInfo &info, const QString &charges) 
     return {};
 }
 
-Message notNumericMessage(const QString &charges) {
-    return {QStringLiteral("NAN:") + charges, QString(), MessageIcon::None, MessageButtons::Ok};
+Message notNumericMessage(QStringView charges) {
+    return {QStringLiteral("NAN:") + charges.toString(), QString(), MessageIcon::None,
+            MessageButtons::Ok};
 }
 
-Message overflowMessage(const IonTableInfo &info) {
-    return {QStringLiteral("There is a maximum of %1%2 in any one category")
-                .arg(QString::number(IonCategory::Capacity), QLatin1String(info.overflowNoun)),
-            QStringLiteral("ERROR: Data Overflow %1").arg(IonCategory::Capacity + 1),
-            MessageIcon::Error, MessageButtons::Ok};
+// Made once per table: in a long file every further entry of a full table overflows.
+const Message &overflowMessage(IonTable table) {
+    static const std::array<Message, IonTableCount> messages = [] {
+        std::array<Message, IonTableCount> all;
+        for (const IonTableInfo &info : IonTables)
+            all[std::size_t(info.table)] = {
+                QStringLiteral("There is a maximum of %1%2 in any one category")
+                    .arg(QString::number(IonCategory::Capacity), QLatin1String(info.overflowNoun)),
+                QStringLiteral("ERROR: Data Overflow %1").arg(IonCategory::Capacity + 1),
+                MessageIcon::Error, MessageButtons::Ok};
+        return all;
+    }();
+    return messages[std::size_t(table)];
 }
 
 void warnAboutEdgeSpaces(const IonEntry &entry, int lineNumber, LoadDiagnostics &diagnostics) {
@@ -63,7 +76,7 @@ void warnAboutEdgeSpaces(const IonEntry &entry, int lineNumber, LoadDiagnostics 
 
 } // namespace
 
-void ParseEntryLine(QString line, SectionCode section, int lineNumber, IonCatalogue &catalogue,
+void ParseEntryLine(QStringView line, SectionCode section, int lineNumber, IonCatalogue &catalogue,
                     LoadDiagnostics &diagnostics) {
     const auto drop = [&](const QString &reason) {
         diagnostics.warning(lineNumber, reason + QStringLiteral(": line ignored"));
@@ -73,13 +86,13 @@ void ParseEntryLine(QString line, SectionCode section, int lineNumber, IonCatalo
                             QStringLiteral("starts with \"[\" but is no section header; "
                                            "a header stands alone on its line"));
 
-    const std::optional<IonEntry> fields = splitEntryLine(line);
+    const std::optional<EntryFields> fields = splitEntryLine(line);
     if (!fields) {
         if (!line.isEmpty())
             drop(QStringLiteral("no comma, so no entry"));
         return;
     }
-    IonEntry entry = *fields;
+    EntryFields entry = *fields;
     if (entry.Name.isEmpty())
         return drop(QStringLiteral("empty name"));
     if (entry.Formula.isEmpty())
@@ -100,15 +113,17 @@ void ParseEntryLine(QString line, SectionCode section, int lineNumber, IonCatalo
     if (!info.usesCharges && !entry.Charges.isEmpty()) {
         diagnostics.warning(lineNumber, QStringLiteral("the third field ") + quoted(entry.Charges) +
                                             QStringLiteral(" is not used in this section"));
-        entry.Charges.clear();
+        entry.Charges = {};
     }
     if (const QString reason = unusableChargesReason(info, entry.Charges); !reason.isEmpty())
         return drop(reason);
 
     IonCategory &table = catalogue.table(*section);
     if (table.isFull())
-        return diagnostics.message(lineNumber, overflowMessage(info));
-    warnAboutEdgeSpaces(entry, lineNumber, diagnostics);
-    table.append(entry);
-    appendListingRow(catalogue.listings, *section, entry);
+        return diagnostics.message(lineNumber, overflowMessage(*section));
+    const IonEntry stored{entry.Name.toString(), entry.Formula.toString(),
+                          entry.Charges.toString()};
+    warnAboutEdgeSpaces(stored, lineNumber, diagnostics);
+    table.append(stored);
+    appendListingRow(catalogue.listings, *section, stored);
 }

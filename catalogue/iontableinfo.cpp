@@ -13,6 +13,9 @@ static_assert(
     "IonTables must list the tables in the order of IonTable");
 
 std::optional<IonTable> ionTableForHeader(QStringView line) {
+    // Rules out almost every line of a file at once.
+    if (!line.startsWith(u'['))
+        return std::nullopt;
     const auto found = std::find_if(IonTables.begin(), IonTables.end(), [line](const auto &info) {
         return line == QLatin1String(info.sectionHeader);
     });

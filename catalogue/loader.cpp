@@ -85,8 +85,9 @@ LoadStatus LoadIonsFile(const QString &path, IonCatalogue &catalogue,
 void loadIons(const QByteArray &bytes, IonCatalogue &catalogue, LoadDiagnostics &diagnostics) {
     catalogue = IonCatalogue();
     SectionCode section;
-    forEachLine(decodeDataFile(bytes), [&](int lineNumber, QStringView rawLine) {
-        const QStringView line = trimSpaces(rawLine);
+    DataFileDecoder decoder(bytes);
+    forEachLine(decoder.bytes(), [&](int lineNumber, QByteArrayView rawLine) {
+        const QStringView line = trimSpaces(decoder.decode(rawLine));
         if (const SectionCode header = ionTableForHeader(line)) {
             warnIfListingRestarts(catalogue, *header, lineNumber, diagnostics);
             section = header;
@@ -95,7 +96,7 @@ void loadIons(const QByteArray &bytes, IonCatalogue &catalogue, LoadDiagnostics 
             diagnostics.message(lineNumber, {line.toString(), QStringLiteral("Invalid datatype"),
                                              MessageIcon::None, MessageButtons::Ok});
         } else if (!line.startsWith(u';')) {
-            ParseEntryLine(line.toString(), section, lineNumber, catalogue, diagnostics);
+            ParseEntryLine(line, section, lineNumber, catalogue, diagnostics);
         }
     });
     diagnostics.finished();

@@ -60,5 +60,5 @@ LoadStatus LoadIonsFile(const QString &path, IonCatalogue &catalogue, LoadDiagno
 void loadIons(const QByteArray &bytes, IonCatalogue &catalogue, LoadDiagnostics &diagnostics);
 
 // Checks one trimmed entry line of the given section and stores it, or drops it.
-void ParseEntryLine(QString line, SectionCode section, int lineNumber, IonCatalogue &catalogue,
+void ParseEntryLine(QStringView line, SectionCode section, int lineNumber, IonCatalogue &catalogue,
                     LoadDiagnostics &diagnostics);

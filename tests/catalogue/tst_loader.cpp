@@ -88,6 +88,10 @@ private slots:
             "AnionsSimple 1: chlorure \xc3\xa9|Cl|1", "");
         row("Windows-1252 when not valid UTF-8", "[Anions-simple]\r\nchlorure \xe9,\x80,1",
             "AnionsSimple 1: chlorure \xc3\xa9|\xe2\x82\xac|1", "");
+        row("one stray byte makes every line Windows-1252",
+            "[Anions-simple]\r\nchlorure \xc3\xa9,Cl,1\r\nx\x80,X,1",
+            "AnionsSimple 1: chlorure \xc3\x83\xc2\xa9|Cl|1\nAnionsSimple 2: x\xe2\x82\xac|X|1",
+            "");
         row("UTF-8 byte order mark", "\xef\xbb\xbf[Anions-simple]\r\na,A,1",
             "AnionsSimple 1: a|A|1", "");
     }
