@@ -19,11 +19,12 @@ if [ "${1:-}" = --vnc-session ]; then
     done
     cat >&2 <<EOF
 No display here: Ionarch is shown on a virtual screen served over VNC at 127.0.0.1, port
-$port, without a password, to this machine only. Connect a VNC viewer on this machine:
+$port, without a password; only connections from this machine are accepted. Connect a VNC
+viewer on this machine (apt-get install tigervnc-viewer):
     vncviewer 127.0.0.1::$port
 From another computer, forward the port over SSH first and connect to your own end:
     ssh -L $port:127.0.0.1:$port USER@THIS-MACHINE     then     vncviewer 127.0.0.1::$port
-Closing the question window or the options window ends Ionarch; Ctrl+C here stops it too.
+Ionarch ends with its last window (Exit in the question window); Ctrl+C here stops it too.
 EOF
     "$program"
     exit
