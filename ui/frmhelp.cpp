@@ -41,7 +41,6 @@ frmHelp::frmHelp(const ListingTexts &listings, QWidget *parent)
     setWindowIcon(Pictures::helpWindowIcon());
     setFixedSize(Twips::toPixels(6345), Twips::toPixels(4455));
     move(Twips::toPixels(2370), Twips::toPixels(2400));
-    buildControls();
 }
 
 void frmHelp::buildControls() {
@@ -130,6 +129,8 @@ void frmHelp::DisplayHelp(qint16 num) {
 }
 
 void frmHelp::showTopic(qint16 num) {
+    if (!m_text)
+        buildControls();
     switch (num) {
     case 0:
         m_heading->setText(QStringLiteral("About Ionarch: version " IONARCH_VERSION));
