@@ -12,6 +12,7 @@
 #include "wrappingpushbutton.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenuBar>
 
 #include <optional>
@@ -264,5 +265,7 @@ void frmMain::setAnswerInputsEnabled(bool enabled) {
 }
 
 void frmMain::repaintNow() {
-    repaint();
+    // What changed since the last paint, painted at once: the outcome's notice, not the
+    // whole window again.
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
 }

@@ -23,11 +23,26 @@ struct InstantPause final : Pause {
     void pause(int) override { during(); }
 };
 
-// What the notice showed, and whether the inputs that start a judgement took input.
+// What the notice showed, whether it was on screen, and whether the inputs that start a
+// judgement took input.
 struct SeenNotice {
     QString text;
     QColor colour;
+    bool painted = false;
     bool inputsEnabled = true;
+};
+
+// The text of the label when it last painted.
+class PaintedText final : public QObject {
+public:
+    QString text;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Paint)
+            text = static_cast<QLabel *>(watched)->text();
+        return false;
+    }
 };
 
 // The question window on the sample catalogue, on screen and active, with its first question
@@ -39,6 +54,7 @@ struct QuestionWindow {
         , window(QuizServices{catalogue, settings, random, ports, ports, ports, ports,
                               realPause ? *realPause : instantPause},
                  CompanionWindows{periodicTable, options, help}) {
+        notice().installEventFilter(&noticePaints);
         options.setObjectName(QStringLiteral("frmOpt"));
         periodicTable.show().setObjectName(QStringLiteral("frmPT"));
         window.show();
@@ -61,7 +77,8 @@ struct QuestionWindow {
     SeenNotice seeNotice() const {
         const bool inputs = get("cmdChkAns")->isEnabled() && get("cmdGiveUp")->isEnabled() &&
                             answerBox().isEnabled();
-        return {notice().text(), notice().palette().color(QPalette::Window), inputs};
+        return {notice().text(), notice().palette().color(QPalette::Window),
+                noticePaints.text == notice().text(), inputs};
     }
     // Clicks the notice from inside the wait that the next action starts, and tells what it
     // showed.
@@ -90,5 +107,6 @@ struct QuestionWindow {
     QWidget options;
     OnDemandWindow periodicTable{[] { return std::make_unique<QWidget>(); }};
     frmHelp help{catalogue.listings};
+    PaintedText noticePaints;
     frmMain window;
 };

@@ -98,6 +98,7 @@ private slots:
         notice.replace("%1", question.compoundName).replace("%2", question.formula);
         QCOMPARE(seen->text, notice);
         QCOMPARE(seen->colour, colour);
+        QVERIFY(seen->painted);
         QCOMPARE(seen->inputsEnabled, action == Action::Answer);
 
         QCOMPARE(quiz.text("lblScore") + "/" + quiz.text("lblWrong"), scores);
