@@ -1,0 +1,169 @@
+#include "answercheck.h"
+#include "peakresident.h"
+#include "questionwindowfixture.h"
+#include "statistics.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr int Questions = 1000;
+
+// Times an action up to the end of the widget's next paint: what the student sees, not only
+// what the program computed. Events are processed meanwhile, as the event loop would.
+class PaintClock final : public QObject {
+public:
+    explicit PaintClock(QWidget &widget) { widget.installEventFilter(this); }
+
+    // NaN when the widget did not paint within a second.
+    template <class Action> double milliseconds(Action &&action) {
+        QElapsedTimer clock;
+        clock.start();
+        action();
+        // A paint inside the action shows the old state: only a later one counts.
+        m_painted = false;
+        while (!m_painted) {
+            if (clock.elapsed() > 1000)
+                return std::nan("");
+            QCoreApplication::processEvents();
+        }
+        return double(clock.nsecsElapsed()) / 1e6;
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        // Seen before the paint; processEvents returns once the whole window has painted.
+        m_painted = m_painted || event->type() == QEvent::Paint;
+        return false;
+    }
+
+private:
+    bool m_painted = false;
+};
+
+// The toolkit's own setPlainText, without what the rich-text box adds to it.
+void setToolkitText(QTextEdit &box, const QString &text) {
+    box.QTextEdit::setPlainText(text);
+}
+
+struct Kind {
+    const char *name;
+    QuizSettings settings;
+};
+
+constexpr qint16 AllAnions =
+    SimpleAnions | PolyatomicAnions | DerivativeAnions | HydrogenAnions | OtherAnions;
+// Asked in turn, each in both directions at random.
+const std::array<Kind, 3> Kinds{{
+    {"ionic", {BothCationKinds, AllAnions, IonicOnly, MixedDirections}},
+    {"simple_covalent", {BothCationKinds, SimpleAnions, SimpleCovalent, MixedDirections}},
+    {"complex_covalent", {BothCationKinds, SimpleAnions, ComplexCovalent, MixedDirections}},
+}};
+
+// Right answers typed into the question window, each Enter timed to the next question on
+// screen and paired with the floor: the question box given the question's text by the
+// toolkit and painted. The 1.3-second pause after a right answer is left out. Peak memory
+// is taken after the first question and after the last.
+void QuestionTurnaround(benchmark::State &state) {
+    resetPeakResident();
+    QuestionWindow quiz(Kinds[0].settings);
+    RichTextEdit &answer = quiz.answerBox();
+    auto &question = *quiz.get<RichTextEdit>("rtfQuestion");
+    PaintClock answerPainted(*answer.viewport());
+    PaintClock questionPainted(*question.viewport());
+    std::vector<double> floor, ours;
+    // By the kind of the question posed next; name asked at odd places.
+    std::array<std::vector<double>, Kinds.size() * 2> byKind;
+    // Room made beforehand, so that the samples do not count as the window's memory.
+    for (std::vector<double> *samples : {&floor, &ours})
+        samples->reserve(Questions);
+    for (std::vector<double> &samples : byKind)
+        samples.reserve(Questions);
+    QCoreApplication::processEvents();
+    const qint64 peakAtStart = peakResidentKiB();
+
+    std::size_t nextKind = 0;
+    for (auto _ : state) {
+        nextKind = (nextKind + 1) % Kinds.size();
+        // Read when the next question is drawn.
+        quiz.settings = Kinds[nextKind].settings;
+        const QString expected = quiz.expectedAnswer();
+        const bool nameAsked = quiz.state().question.askName;
+        answerPainted.milliseconds([&] { QTest::keyClicks(&answer, expected); });
+        // A wrong answer would wait for a click on its notice.
+        if (!QuizRules::isCorrectAnswer(answer.plainText(), expected, nameAsked))
+            return state.SkipWithError("the typed answer was judged wrong");
+
+        const double ms =
+            questionPainted.milliseconds([&] { QTest::keyClick(&answer, Qt::Key_Return); });
+        const QString shown = question.plainText();
+        floor.push_back(questionPainted.milliseconds([&] { setToolkitText(question, shown); }));
+        if (std::isnan(ms) || std::isnan(floor.back()))
+            return state.SkipWithError("the question box did not paint");
+        ours.push_back(ms);
+        byKind[nextKind * 2 + (quiz.state().question.askName ? 1 : 0)].push_back(ms);
+        state.SetIterationTime(ms / 1e3);
+    }
+    state.counters["floor_ms"] = median(floor);
+    state.counters["ours_ms"] = median(ours);
+    state.counters["ratio"] = medianRatio(ours, floor);
+    state.counters["ours_p95_ms"] = quantile(ours, 0.95);
+    for (std::size_t kind = 0; kind < Kinds.size(); ++kind) {
+        const std::string name = Kinds[kind].name;
+        state.counters[name + "_formula_asked_ms"] = median(byKind[kind * 2]);
+        state.counters[name + "_name_asked_ms"] = median(byKind[kind * 2 + 1]);
+    }
+    state.counters["peak_start_KiB"] = double(peakAtStart);
+    state.counters["peak_growth_KiB"] = double(peakResidentKiB() - peakAtStart);
+}
+
+// A digit typed after letters and a lowered digit, timed to the answer box painted with the
+// digit lowered, against the floor of the box given the same text by the toolkit.
+void DigitKey(benchmark::State &state) {
+    QuestionWindow quiz;
+    RichTextEdit &answer = quiz.answerBox();
+    PaintClock answerPainted(*answer.viewport());
+    std::vector<double> floor, ours;
+    for (auto _ : state) {
+        answerPainted.milliseconds([&] {
+            answer.setPlainText(QString());
+            QTest::keyClicks(&answer, QStringLiteral("Fe2(SO"));
+        });
+        const double ms = answerPainted.milliseconds([&] { QTest::keyClick(&answer, Qt::Key_4); });
+        floor.push_back(
+            answerPainted.milliseconds([&] { setToolkitText(answer, QStringLiteral("Fe2(SO4")); }));
+        if (std::isnan(ms) || std::isnan(floor.back()))
+            return state.SkipWithError("the answer box did not paint");
+        ours.push_back(ms);
+        state.SetIterationTime(ms / 1e3);
+    }
+    state.counters["floor_ms"] = median(floor);
+    state.counters["ours_ms"] = median(ours);
+    state.counters["ratio"] = medianRatio(ours, floor);
+    state.counters["ours_p95_ms"] = quantile(ours, 0.95);
+}
+
+} // namespace
+
+BENCHMARK(QuestionTurnaround)
+    ->Iterations(Questions)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(DigitKey)->Iterations(Questions)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+int main(int argc, char *argv[]) {
+    // The windows stay off the screen unless a platform is asked for.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

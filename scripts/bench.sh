@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Builds the benchmarks if needed, runs them all and prints the table of docs/performance.md:
+# each figure of Ionarch against a floor of what the toolkit alone costs, measured in the
+# same run, the two alternating, as medians over many samples.
+# Usage: scripts/bench.sh [repetitions]
+# More repetitions give steadier medians on a busy machine; each repetition is a whole run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repetitions=${1:-1}
+bash scripts/install-deps.sh libbenchmark-dev jq
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-bench --parallel "$(nproc)" --target bench_startup bench_loader bench_quiz \
+    >/dev/null
+bench=build-bench/bench
+results=$(mktemp -d)
+trap 'rm -rf "$results"' EXIT
+
+run() { # file name, then the benchmark and how to start it
+    local name=$1
+    shift
+    "$@" --benchmark_repetitions="$repetitions" --benchmark_out="$results/$name.json" \
+        --benchmark_out_format=json >&2
+}
+
+# The start under Xvfb too, where it is installed.
+if command -v xvfb-run >/dev/null; then
+    run startup xvfb-run -a -s "-screen 0 1280x1024x24" "$bench/bench_startup"
+else
+    run startup "$bench/bench_startup"
+fi
+QT_QPA_PLATFORM=offscreen run quiz "$bench/bench_quiz"
+run loader "$bench/bench_loader"
+
+echo "Date: $(date -u '+%Y-%m-%d %H:%M UTC'); $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo |
+    cut -d: -f2 | sed 's/^ //'), $(free -g | awk '/^Mem:/ { print $2 }') GB memory; load average" \
+    "$(cut -d' ' -f1-3 /proc/loadavg); $repetitions repetition(s)"
+echo
+jq -rs --arg reps "$repetitions" '
+  [.[].benchmarks[]] as $all
+  # The median over repetitions, or the one run when there is only one.
+  | def run($name): ($all | map(select(.run_name | startswith($name)))) as $runs
+      | (($runs | map(select(.aggregate_name == "median"))) + $runs)[0];
+    def r: . * 100 | round / 100 | tostring;
+    def met($ok): if $ok then "yes" else "no" end;
+    def row($figure; $floor; $ours; $ratio; $target; $ok):
+      "| \($figure) | \($floor) | \($ours) | \($ratio) | \($target) | \(met($ok)) |";
+    def startup($platform; $name):
+      run("Startup/" + $platform) as $s
+      | if $s.error_occurred then "| Start-up to first paint, \($name) | not run: \($s.error_message) | | | | |"
+        else row("Start-up to first paint, \($name)"; "\($s.floor_paint_ms | r) ms";
+                 "\($s.ours_paint_ms | r) ms"; $s.paint_ratio | r; "≤ 1.25"; $s.paint_ratio <= 1.25),
+             "| (reference) one line of text, \($name) | \($s.floor_paint_ms | r) ms | \($s.text_paint_ms | r) ms | \($s.text_paint_ratio | r) | | |"
+        end;
+    run("QuestionTurnaround") as $q | run("DigitKey") as $d | run("Loader") as $l
+  | run("Startup/offscreen") as $s
+  | "| Figure | Floor | Ionarch | Ratio | Target | Met |",
+    "|---|---|---|---|---|---|",
+    startup("offscreen"; "offscreen"), startup("xvfb"; "Xvfb"),
+    row("Question turnaround, median"; "\($q.floor_ms | r) ms"; "\($q.ours_ms | r) ms";
+        $q.ratio | r; "< 2 ms and < 3"; $q.ours_ms < 2 and $q.ratio < 3),
+    row("Digit key to lowered glyph, median"; "\($d.floor_ms | r) ms"; "\($d.ours_ms | r) ms";
+        $d.ratio | r; "< 1 ms and < 3"; $d.ours_ms < 1 and $d.ratio < 3),
+    row("Loader, 5 MB"; "\($l.floor_5MB_ms | r) ms"; "\($l.ours_5MB_ms | r) ms";
+        $l.ratio_5MB | r; "≤ 3"; $l.ratio_5MB <= 3),
+    row("Loader, 50 MB"; "\($l.floor_50MB_ms | r) ms"; "\($l.ours_50MB_ms | r) ms";
+        $l.ratio_50MB | r; "≤ 3"; $l.ratio_50MB <= 3),
+    row("Loader time per byte, 50 MB over 5 MB"; $l.floor_linearity | r; $l.ours_linearity | r;
+        ""; "≤ 1.2 (linear: 1)"; $l.ours_linearity <= 1.2),
+    row("Peak memory at first paint, offscreen"; "\($s.floor_peak_MiB | r) MiB";
+        "\($s.ours_peak_MiB | r) MiB"; "+\($s.ours_peak_MiB - $s.floor_peak_MiB | r) MiB";
+        "≤ +8 MiB"; $s.ours_peak_MiB - $s.floor_peak_MiB <= 8),
+    row("Peak memory growth over 1,000 questions"; ""; "\($q.peak_growth_KiB | r) KiB";
+        "from \($q.peak_start_KiB / 1024 | r) MiB"; "none"; $q.peak_growth_KiB <= 0)
+' "$results"/*.json
