@@ -48,7 +48,7 @@ private slots:
     }
 
     void helpPicturesLeaveTheirCornersClear() {
-        for (const QString &name : {"help window icon", "help panel picture"}) {
+        for (const char *name : {"help window icon", "help panel picture"}) {
             QCOMPARE(colourAt(picture(name, 32), QPointF(1, 1)).alpha(), 0);
             QCOMPARE(colourAt(picture(name, 32), QPointF(30, 30)).alpha(), 0);
         }
