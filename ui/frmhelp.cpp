@@ -38,12 +38,12 @@ frmHelp::frmHelp(const ListingTexts &listings, QWidget *parent)
     , aboutText(composeAboutText()) {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("HELP with naming"));
-    setWindowIcon(Pictures::helpWindowIcon());
     setFixedSize(Twips::toPixels(6345), Twips::toPixels(4455));
     move(Twips::toPixels(2370), Twips::toPixels(2400));
 }
 
 void frmHelp::buildControls() {
+    setWindowIcon(Pictures::helpWindowIcon());
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panel"));
     panel->setGeometry(Twips::toPixels({120, 120, 6135, 3315}));

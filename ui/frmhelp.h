@@ -32,8 +32,9 @@ public:
     QString helpC2; // complex covalent compounds
 
 private:
-    // Made when a topic is first shown: the window is created at start for its texts, and
-    // its controls would load fonts and lay out text before the options window could paint.
+    // Made, with the icon, when a topic is first shown: the window is created at start for its
+    // texts, and its controls would load fonts and lay out text before the options window
+    // could paint.
     void buildControls();
     void addCovalentIntroduction();
     // The prose wraps at the window's edge; the rows of a listing never do.
