@@ -40,6 +40,9 @@ jq -rs --arg reps "$repetitions" '
   # The median over repetitions, or the one run when there is only one.
   | def run($name): ($all | map(select(.run_name | startswith($name)))) as $runs
       | (($runs | map(select(.aggregate_name == "median"))) + $runs)[0];
+    # The first repetition, the only one whose process was fresh: later ones find the memory
+    # of the earlier ones ready for reuse.
+    def first($name): $all | map(select((.run_name | startswith($name)) and .repetition_index == 0))[0];
     def r: . * 100 | round / 100 | tostring;
     def met($ok): if $ok then "yes" else "no" end;
     def row($figure; $floor; $ours; $ratio; $target; $ok):
@@ -51,7 +54,8 @@ jq -rs --arg reps "$repetitions" '
                  "\($s.ours_paint_ms | r) ms"; $s.paint_ratio | r; "≤ 1.25"; $s.paint_ratio <= 1.25),
              "| (reference) one line of text, \($name) | \($s.floor_paint_ms | r) ms | \($s.text_paint_ms | r) ms | \($s.text_paint_ratio | r) | | |"
         end;
-    run("QuestionTurnaround") as $q | run("DigitKey") as $d | run("Loader") as $l
+    run("QuestionTurnaround") as $q | first("QuestionTurnaround") as $m | run("DigitKey") as $d
+  | run("Loader") as $l
   | run("Startup/offscreen") as $s
   | "| Figure | Floor | Ionarch | Ratio | Target | Met |",
     "|---|---|---|---|---|---|",
@@ -69,6 +73,6 @@ jq -rs --arg reps "$repetitions" '
     row("Peak memory at first paint, offscreen"; "\($s.floor_peak_MiB | r) MiB";
         "\($s.ours_peak_MiB | r) MiB"; "+\($s.ours_peak_MiB - $s.floor_peak_MiB | r) MiB";
         "≤ +8 MiB"; $s.ours_peak_MiB - $s.floor_peak_MiB <= 8),
-    row("Peak memory growth over 1,000 questions"; ""; "\($q.peak_growth_KiB | r) KiB";
-        "from \($q.peak_start_KiB / 1024 | r) MiB"; "none"; $q.peak_growth_KiB <= 0)
+    row("Peak memory growth over 1,000 questions"; ""; "\($m.peak_growth_KiB | r) KiB";
+        "from \($m.peak_start_KiB / 1024 | r) MiB"; "none"; $m.peak_growth_KiB <= 0)
 ' "$results"/*.json
