@@ -44,6 +44,7 @@ jq -rs --arg reps "$repetitions" '
     # of the earlier ones ready for reuse.
     def first($name): $all | map(select((.run_name | startswith($name)) and .repetition_index == 0))[0];
     def r: . * 100 | round / 100 | tostring;
+    def ms: . * 1000 | round / 1000 | tostring + " ms";
     def met($ok): if $ok then "yes" else "no" end;
     def row($figure; $floor; $ours; $ratio; $target; $ok):
       "| \($figure) | \($floor) | \($ours) | \($ratio) | \($target) | \(met($ok)) |";
@@ -60,9 +61,9 @@ jq -rs --arg reps "$repetitions" '
   | "| Figure | Floor | Ionarch | Ratio | Target | Met |",
     "|---|---|---|---|---|---|",
     startup("offscreen"; "offscreen"), startup("xvfb"; "Xvfb"),
-    row("Question turnaround, median"; "\($q.floor_ms | r) ms"; "\($q.ours_ms | r) ms";
+    row("Question turnaround, median"; $q.floor_ms | ms; $q.ours_ms | ms;
         $q.ratio | r; "< 2 ms and < 3"; $q.ours_ms < 2 and $q.ratio < 3),
-    row("Digit key to lowered glyph, median"; "\($d.floor_ms | r) ms"; "\($d.ours_ms | r) ms";
+    row("Digit key to lowered glyph, median"; $d.floor_ms | ms; $d.ours_ms | ms;
         $d.ratio | r; "< 1 ms and < 3"; $d.ours_ms < 1 and $d.ratio < 3),
     row("Loader, 5 MB"; "\($l.floor_5MB_ms | r) ms"; "\($l.ours_5MB_ms | r) ms";
         $l.ratio_5MB | r; "≤ 3"; $l.ratio_5MB <= 3),
