@@ -217,7 +217,7 @@ void frmMain::rtfAnswer_HelpKey(int functionKey) {
         return;
     if (*topic == 3)
         m_help.help3 = m_engine.help3();
-    m_help.DisplayHelp(*topic);
+    showHelp(*topic);
     if (functionKey == 3)
         m_engine.markHelpRequested();
 }
@@ -227,7 +227,13 @@ void frmMain::lblResults_Click() {
 }
 
 void frmMain::mnuAbout_Click() {
-    m_help.DisplayHelp(0);
+    showHelp(0);
+}
+
+void frmMain::showHelp(qint16 topic) {
+    m_help.DisplayHelp(topic);
+    // The keyboard comes back here even where the window system would leave it elsewhere.
+    activateWindow();
 }
 
 RichTextBox &frmMain::questionBox() {

@@ -76,6 +76,7 @@ private:
     void rtfAnswer_HelpKey(int functionKey);
     void lblResults_Click();
     void mnuAbout_Click();
+    void showHelp(qint16 topic);
 
     const QuizSettings &m_settings;
     OnDemandWindow &m_periodicTable;

@@ -10,9 +10,10 @@
 
 #include <cstdlib>
 
-IonarchApplication::IonarchApplication(MessageSink &messages, TextPrompt &prompt)
+IonarchApplication::IonarchApplication(MessageSink &messages, TextPrompt &prompt, Pause *pause)
     : m_messages(messages)
     , m_prompt(prompt)
+    , m_pause(pause ? *pause : m_inputBlockingPause)
     , m_periodicTable([] { return std::make_unique<frmPT>(); }) {}
 
 IonarchApplication::~IonarchApplication() = default;

@@ -20,10 +20,11 @@ class frmOpt;
 
 // The composition root: owns the program-wide catalogue, settings and random numbers,
 // creates the windows and hands each what it needs. The message boxes and the input
-// prompt come from outside, so that tests can answer them.
+// prompt come from outside, so that tests can answer them; a long test may also bring a
+// shorter pause after a right answer.
 class IonarchApplication {
 public:
-    IonarchApplication(MessageSink &messages, TextPrompt &prompt);
+    IonarchApplication(MessageSink &messages, TextPrompt &prompt, Pause *pause = nullptr);
     ~IonarchApplication();
 
     // Loads the data file and shows the options window. False when the load failed: its
@@ -43,7 +44,8 @@ private:
     ClockSeededRandom m_random;
     SystemReportPrinter m_printer;
     SystemDateSource m_dateSource;
-    InputBlockingPause m_pause;
+    InputBlockingPause m_inputBlockingPause;
+    Pause &m_pause;
     OnDemandWindow m_periodicTable;
     std::unique_ptr<frmHelp> m_help;
     std::unique_ptr<frmOpt> m_options;

@@ -3,6 +3,7 @@
 #include "frmmain.h"
 #include "noticelabel.h"
 #include "richtextedit.h"
+#include "toplevelwindow.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -11,14 +12,6 @@
 
 namespace {
 
-QWidget *topLevel(const char *name) {
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String(name))
-            return window;
-    }
-    return nullptr;
-}
-
 template <class Control> Control *control(QWidget *window, const char *name) {
     return window->findChild<Control *>(QLatin1String(name));
 }
@@ -26,8 +19,8 @@ template <class Control> Control *control(QWidget *window, const char *name) {
 } // namespace
 
 bool QuizPlayer::start() {
-    QTest::mouseClick(control<QPushButton>(topLevel("frmOpt"), "cmdGo"), Qt::LeftButton);
-    m_window = qobject_cast<frmMain *>(topLevel("frmMain"));
+    QTest::mouseClick(control<QPushButton>(topLevelWindow("frmOpt"), "cmdGo"), Qt::LeftButton);
+    m_window = qobject_cast<frmMain *>(topLevelWindow("frmMain"));
     return m_window && QTest::qWaitForWindowActive(m_window);
 }
 

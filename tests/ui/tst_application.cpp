@@ -1,6 +1,7 @@
 #include "dialogports.h"
 #include "ionarchapplication.h"
 #include "recordingsink.h"
+#include "toplevelwindow.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -12,16 +13,8 @@
 
 namespace {
 
-QWidget *window(const char *name) {
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String(name))
-            return window;
-    }
-    return nullptr;
-}
-
 template <class Control = QWidget> Control *control(const char *window, const char *name) {
-    return ::window(window)->findChild<Control *>(QLatin1String(name));
+    return topLevelWindow(window)->findChild<Control *>(QLatin1String(name));
 }
 
 QStringList visibleWindows() {
@@ -37,7 +30,7 @@ QStringList visibleWindows() {
 // Presses Start in the options window; the question window that opens becomes active.
 QWidget *startQuiz() {
     QTest::mouseClick(control<QAbstractButton>("frmOpt", "cmdGo"), Qt::LeftButton);
-    QWidget *questions = window("frmMain");
+    QWidget *questions = topLevelWindow("frmMain");
     return questions && QTest::qWaitForWindowActive(questions) ? questions : nullptr;
 }
 
@@ -101,8 +94,8 @@ private slots:
         QVERIFY(!control<QTextEdit>("frmMain", "rtfQuestion")->toPlainText().isEmpty());
         QCOMPARE(QApplication::focusWidget(), control("frmMain", "rtfAnswer"));
 
-        window("frmOpt")->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window("frmOpt")));
+        topLevelWindow("frmOpt")->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(topLevelWindow("frmOpt")));
         QTest::mouseClick(control<QAbstractButton>("frmOpt", "chkCov1"), Qt::LeftButton);
         questions->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(questions));
@@ -123,7 +116,7 @@ private slots:
         QString notice;
         QTimer::singleShot(0, [&] {
             QWidget *questions = startQuiz();
-            window("frmOpt")->close();
+            topLevelWindow("frmOpt")->close();
             QTimer::singleShot(0, questions, [&, questions] {
                 shownWhileWaiting = visibleWindows();
                 notice = control<QLabel>("frmMain", "lblResults")->text();
