@@ -17,7 +17,6 @@
 
 #include <unistd.h>
 
-
 namespace {
 
 constexpr int QuestionsToPose = 2000;
