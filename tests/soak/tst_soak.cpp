@@ -102,9 +102,13 @@ private:
     void nextQuestion();
     void verify();
 
-    QRandomGenerator m_random{quint32(qEnvironmentVariableIntValue("IONARCH_SOAK_SEED"))};
+    // The actions follow from the seed alone; the questions drawn, and so the spelling of the
+    // answers and the replies to the print offer, differ from run to run.
+    const quint32 m_seed = quint32(qEnvironmentVariableIntValue("IONARCH_SOAK_SEED"));
+    QRandomGenerator m_actions{m_seed};
+    QRandomGenerator m_variations{m_seed + 1};
     IonCatalogue m_catalogue = loadSampleCatalogue();
-    SeededSink m_sink{m_random};
+    SeededSink m_sink{m_variations};
     CountingPrompt m_prompt;
     ShortPause m_pause;
     SoakStudent m_student;
@@ -125,7 +129,7 @@ void SoakTest::thousandsOfMixedActionsKeepTheScoreAndTheMemory() {
     qint64 warmedUpKiB = 0;
     int step = 0;
     while (m_expected.posed < QuestionsToPose) {
-        int pick = int(m_random.bounded(totalWeight));
+        int pick = int(m_actions.bounded(totalWeight));
         const WeightedAction *action = std::begin(Actions);
         while (pick >= action->weight)
             pick -= (action++)->weight;
@@ -134,7 +138,8 @@ void SoakTest::thousandsOfMixedActionsKeepTheScoreAndTheMemory() {
         perform(action->action);
         verify();
         if (QTest::currentTestFailed()) {
-            qCritical("Step %d, %s, question %d", step, action->name, m_expected.posed);
+            qCritical("Seed %u, step %d, %s, question %d", m_seed, step, action->name,
+                      m_expected.posed);
             return;
         }
         if (m_expected.posed == WarmUpQuestions && warmedUpKiB == 0)
@@ -157,7 +162,7 @@ void SoakTest::thousandsOfMixedActionsKeepTheScoreAndTheMemory() {
 
 void SoakTest::perform(Action action) {
     const bool stands = m_expected.questionStands;
-    const bool withButton = m_random.bounded(2);
+    const bool withButton = m_actions.bounded(2);
     switch (action) {
     case Action::Right:
         return answerRight();
@@ -183,7 +188,7 @@ void SoakTest::perform(Action action) {
         m_expected.wrongText = QString::number(++m_expected.wrong) + QStringLiteral(" wrong");
         return afterResolved();
     case Action::FunctionKey: {
-        const int key = 1 + int(m_random.bounded(3));
+        const int key = 1 + int(m_actions.bounded(3));
         m_student.pressFunctionKey(key);
         if (!stands)
             return;
@@ -201,7 +206,7 @@ void SoakTest::perform(Action action) {
         static const QStringList names = {"optCat0", "optCat1", "optCat2", "optQT0", "optQT1",
                                           "optQT2",  "chkAn1",  "chkAn2",  "chkAn4", "chkAn8",
                                           "chkAn16", "chkCov1", "chkCov2"};
-        const QString name = names[int(m_random.bounded(names.size()))];
+        const QString name = names[int(m_actions.bounded(names.size()))];
         m_student.clickOption(name);
         m_expected.click(name);
         return afterActivation();
@@ -226,13 +231,13 @@ void SoakTest::answerRight() {
     // Names are judged without regard to case or surrounding spaces.
     if (question.askName) {
         for (QChar &c : typed) {
-            if (m_random.bounded(5) == 0)
+            if (m_variations.bounded(5) == 0)
                 c = c.isUpper() ? c.toLower() : c.toUpper();
         }
-        if (m_random.bounded(5) == 0)
+        if (m_variations.bounded(5) == 0)
             typed = u' ' + typed + u' ';
     }
-    m_student.answer(typed, m_random.bounded(2));
+    m_student.answer(typed, m_variations.bounded(2));
     m_expected.log[m_expected.number].outcome = QStringLiteral("Y");
     m_expected.scoreText = QString::number(++m_expected.correct) + QStringLiteral(" correct");
     afterResolved();
