@@ -10,7 +10,7 @@ repetitions=${1:-1}
 bash scripts/install-deps.sh libbenchmark-dev jq
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-bench --parallel "$(nproc)" --target bench_startup bench_loader bench_quiz \
-    >/dev/null
+    bench_hostile >/dev/null
 bench=build-bench/bench
 results=$(mktemp -d)
 trap 'rm -rf "$results"' EXIT
@@ -30,6 +30,7 @@ else
 fi
 QT_QPA_PLATFORM=offscreen run quiz "$bench/bench_quiz"
 run loader "$bench/bench_loader"
+run hostile "$bench/bench_hostile"
 
 echo "Date: $(date -u '+%Y-%m-%d %H:%M UTC'); $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo |
     cut -d: -f2 | sed 's/^ //'), $(free -g | awk '/^Mem:/ { print $2 }') GB memory; load average" \
@@ -77,3 +78,24 @@ jq -rs --arg reps "$repetitions" '
     row("Peak memory growth over 1,000 questions"; ""; "\($m.peak_growth_KiB | r) KiB";
         "from \($m.peak_start_KiB / 1024 | r) MiB"; "none"; $m.peak_growth_KiB <= 0)
 ' "$results"/*.json
+
+# The hostile files of tests/hostile, at a tenth and at full size: time per byte of the full
+# file over the tenth, 1 when linear. The checker's times leave out its start.
+echo
+jq -r '
+  [.benchmarks[]] as $all
+  | def run($name): ($all | map(select(.run_name == $name))) as $runs
+      | (($runs | map(select(.aggregate_name == "median"))) + $runs)[0];
+    def ms: . * 10 | round / 10 | tostring;
+    def r: . * 100 | round / 100 | tostring;
+    "| Hostile file | Loader, tenth (ms) | Loader, full (ms) | Loader per byte | Checker, tenth (ms) | Checker, full (ms) | Checker per byte |",
+    "|---|---|---|---|---|---|---|",
+    # Each file once, in the order of the run.
+    (reduce $all[].run_name as $n ([]; if any(.[]; . == $n) then . else . + [$n] end)
+     | .[] | run(.) as $h | (ltrimstr("Hostile/") | split("/")[0]) as $kind
+     | if $h.error_occurred then "| \($kind) | not run: \($h.error_message) | | | | | |"
+       else "| \($kind) | \($h.loader_tenth_ms | ms) | \($h.loader_full_ms | ms) | "
+            + "\($h.loader_per_byte | r) | \($h.checker_tenth_ms | ms) | "
+            + "\($h.checker_full_ms | ms) | \($h.checker_per_byte | r) |"
+       end)
+' "$results/hostile.json"
