@@ -29,8 +29,15 @@ std::optional<EntryFields> splitEntryLine(QStringView line) {
                        line.sliced(secondComma + 1)};
 }
 
+// Long enough for any real field. A runaway field is quoted by its start and its length, so
+// that a warning stays readable and costs no copy of a megabyte-long line.
+constexpr qsizetype QuotedLimit = 60;
+
 QString quoted(QStringView text) {
-    return u'"' + text.toString() + u'"';
+    if (text.size() <= QuotedLimit)
+        return u'"' + text.toString() + u'"';
+    return u'"' + text.first(QuotedLimit).toString() +
+           QStringLiteral("...\" (%1 characters)").arg(text.size());
 }
 
 // The quiz divides by charges and indexes the naming tables with them: a 0, or an anion
