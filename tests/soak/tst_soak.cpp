@@ -96,7 +96,7 @@ private slots:
 
 private:
     void perform(Action action);
-    void answerRight();
+    void answerRight(bool withButton);
     void afterResolved();
     void afterActivation();
     void nextQuestion();
@@ -165,7 +165,7 @@ void SoakTest::perform(Action action) {
     const bool withButton = m_actions.bounded(2);
     switch (action) {
     case Action::Right:
-        return answerRight();
+        return answerRight(withButton);
     case Action::Wrong: {
         // One character short: never right, and close to it.
         const Question &question = m_student.state().question;
@@ -223,9 +223,9 @@ void SoakTest::perform(Action action) {
     }
 }
 
-void SoakTest::answerRight() {
+void SoakTest::answerRight(bool withButton) {
     if (!m_expected.questionStands)
-        return m_student.answer(QStringLiteral("x"), false);
+        return m_student.answer(QStringLiteral("x"), withButton);
     const Question &question = m_student.state().question;
     QString typed = question.askName ? question.compoundName : question.formula;
     // Names are judged without regard to case or surrounding spaces.
@@ -237,7 +237,7 @@ void SoakTest::answerRight() {
         if (m_variations.bounded(5) == 0)
             typed = u' ' + typed + u' ';
     }
-    m_student.answer(typed, m_variations.bounded(2));
+    m_student.answer(typed, withButton);
     m_expected.log[m_expected.number].outcome = QStringLiteral("Y");
     m_expected.scoreText = QString::number(++m_expected.correct) + QStringLiteral(" correct");
     afterResolved();
