@@ -161,40 +161,6 @@ private slots:
                  qPrintable(recorder.findings.first()));
     }
 
-    // Loading time is measured by the loader benchmark; here the load must simply end with
-    // what the file holds (a hang is caught by the test's time-out).
-    void hostileInputLoads_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<int>("entries");
-        QTest::addColumn<int>("findings");
-        QByteArray noise(8 << 20, '\0');
-        for (qsizetype i = 0; i < noise.size(); ++i)
-            noise[i] = char((i * 2654435761u) >> 13);
-        QTest::addRow("a million comment lines")
-            << QByteArray(";,\r\n").repeated(1'000'000) << 0 << 0;
-        QTest::addRow("a million headers")
-            << QByteArray("[Anions-other]\r\n").repeated(1'000'000) << 0 << 0;
-        QTest::addRow("a line of 16 MB")
-            << "[Anions-simple]\r\na,B," + QByteArray(16 << 20, '7') + 'x' << 0 << 1;
-        QTest::addRow("100,000 entries for one table")
-            << "[Anions-simple]\r\n" + QByteArray("a,A,1\r\n").repeated(100'000) << 40 << 99'960;
-        QTest::addRow("binary noise") << noise << -1 << -1;
-    }
-    void hostileInputLoads() {
-        QFETCH(QByteArray, file);
-        QFETCH(int, entries);
-        QFETCH(int, findings);
-        IonCatalogue catalogue;
-        LoadRecorder recorder;
-        loadIons(file, catalogue, recorder);
-        const int stored = int(storedEntries(catalogue).size());
-        QVERIFY(stored <= IonTableCount * IonCategory::Capacity);
-        if (entries >= 0)
-            QCOMPARE(stored, entries);
-        if (findings >= 0)
-            QCOMPARE(int(recorder.findings.size()), findings);
-    }
-
     void numericTextIsRecognised() {
         for (const char *text : {"+2", " 12 ", "\t3\t", "2.", ".5", "-.5E+2"})
             QVERIFY2(isNumericText(QString::fromLatin1(text)), text);

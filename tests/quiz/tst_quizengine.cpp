@@ -4,7 +4,6 @@
 #include "quizengine.h"
 #include "samplecatalogue.h"
 
-#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -331,55 +330,6 @@ private slots:
         QCOMPARE(quiz.state().questionNumber, 1);
         QCOMPARE(quiz.fake.question.shown, "sodium oxide");
         QVERIFY(quiz.fake.inputsEnabled);
-    }
-
-    // Every combination the options window allows (any anion boxes while ionic, simple anions
-    // alone while covalent), in turn, answering right and giving up by turns.
-    void tenThousandQuestionsAreWellFormed() {
-        QList<QuizSettings> all;
-        for (qint16 questionKind = 0; questionKind <= 2; ++questionKind) {
-            for (qint16 cationKind = 0; cationKind <= 2; ++cationKind) {
-                for (qint16 anionMask = 1; anionMask <= 31; ++anionMask)
-                    all.append({cationKind, anionMask, IonicOnly, questionKind});
-            }
-            for (qint16 covalentMask = 1; covalentMask <= 3; ++covalentMask)
-                all.append({SingleOxidationState, SimpleAnions, covalentMask, questionKind});
-        }
-        // Symbols with at most one digit each, and parenthesised groups taken 2 to 9 times.
-        const QRegularExpression formula(
-            QStringLiteral("^(?:[A-Z][a-z]?\\d?|\\((?:[A-Z][a-z]?\\d?)+\\)[2-9])+$"));
-        const QRegularExpression name(QStringLiteral("^[a-z(]\\S*(?: \\S+)*$"));
-        const IonCatalogue catalogue = loadSampleCatalogue();
-        FakePorts fake;
-        ClockSeededRandom random;
-        QuizSettings settings = all.first();
-        QuizEngine engine(catalogue, settings, fake.ports(&random));
-        engine.start();
-        engine.activate();
-        int mixedQuestions = 0;
-        int namesAsked = 0;
-        for (int n = 1; n <= 10000; ++n) {
-            const Question &question = engine.state().question;
-            QVERIFY2(formula.match(question.formula).hasMatch() &&
-                         name.match(question.compoundName).hasMatch(),
-                     qPrintable(question.compoundName + " = " + question.formula));
-            if (settings.questionKind == MixedDirections) {
-                ++mixedQuestions;
-                namesAsked += question.askName;
-            }
-            settings = all.at(n % all.size());
-            if (n % 2) {
-                fake.answer.shown = question.askName ? question.compoundName : question.formula;
-                fake.trace.clear();
-                engine.CheckAnswer();
-                QVERIFY2(fake.trace.first().startsWith("notice 0:"), qPrintable(fake.answer.shown));
-            } else {
-                engine.giveUp();
-            }
-        }
-        for (const Message &message : std::as_const(fake.messages))
-            QCOMPARE(message.title, "Print a copy?");
-        QVERIFY(qAbs(double(namesAsked) / mixedQuestions - 0.5) < 0.05);
     }
 };
 

@@ -148,25 +148,6 @@ private slots:
         QCOMPARE(quiz.state().answerLog[1].helpMark, key == Qt::Key_F3 ? "F3" : "");
     }
 
-    void aSeriesOf20EndsWithThePrintOfferAndTheNextStartsKeepingTheScores() {
-        QuestionWindow quiz;
-        for (int question = 1; question <= 20; ++question) {
-            QCOMPARE(quiz.state().questionNumber, question);
-            if (question % 10 == 0)
-                quiz.giveUp();
-            else
-                quiz.answer(quiz.expectedAnswer());
-        }
-        const QList<Message> offer = {{"You've completed 20 questions.\r\n"
-                                       "Do you want to print out your results?",
-                                       "Print a copy?", MessageIcon::Question,
-                                       MessageButtons::YesNo}};
-        QCOMPARE(quiz.ports.messages, offer); // answered No
-        QVERIFY(quiz.ports.printed.isEmpty());
-        QCOMPARE(quiz.state().questionNumber, 1);
-        QCOMPARE(quiz.text("lblScore") + "/" + quiz.text("lblWrong"), "18 correct/2 wrong");
-    }
-
     void closingUnloadsThePeriodicTableOptionsAndHelpInThatOrder_data() {
         QTest::addColumn<Action>("action");
         QTest::addRow("close box") << Action::CloseBox;
