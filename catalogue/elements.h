@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QLatin1StringView>
+#include <QStringView>
 
 #include <span>
 
-// The chemical elements 1 to 112 as the periodic table window shows them. Kept apart from the
-// drawing so that the data can be checked on its own.
+// The chemical elements 1 to 112: what the periodic table window draws, and the names the quiz
+// gives the elements of its formulas.
 
 enum class ElementFamily {
     Hydrogen,
@@ -32,6 +33,7 @@ enum class ElementState {
 struct Element {
     int number;
     QLatin1StringView symbol;
+    QLatin1StringView name; // IUPAC spelling
     int group; // 1 to 18; 0 for the lanthanides and actinides, which sit in rows of their own
     int period;
     ElementFamily family;
@@ -51,6 +53,8 @@ inline constexpr int LastActinide = 103;
 std::span<const Element> all();
 
 const Element &byNumber(int number);
+// The element written with exactly this symbol, letter case included; null for none.
+const Element *bySymbol(QStringView symbol);
 
 // Where an element sits in the drawn table: columns 0 to 17 are groups 1 to 18, rows 0 to 6 the
 // periods; row 7 holds the lanthanides and row 8 the actinides, starting below group 4.
