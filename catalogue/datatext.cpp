@@ -45,7 +45,7 @@ QStringView trimSpaces(QStringView line) {
 }
 
 bool isDigits(QStringView text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return std::all_of(text.begin(), text.end(), isDigit);
 }
 
 bool isNumericText(QStringView text) {

@@ -5,7 +5,8 @@
 #include <QStringDecoder>
 #include <QStringView>
 
-// Text rules of ions.dat that hold below the level of entries and sections.
+// Text rules of ions.dat that hold below the level of entries and sections; the quiz reads
+// typed answers by the same rules of spaces and digits.
 
 // The file is 8-bit text: UTF-8 when every byte sequence is valid UTF-8 (a leading byte
 // order mark is dropped), otherwise the Windows code page 1252 of the classroom PCs. The
@@ -28,6 +29,12 @@ private:
 
 // Strips leading and trailing space characters; a tab is kept like any other character.
 QStringView trimSpaces(QStringView line);
+
+// The digits 0 to 9, of which charge fields are made and which formulas show lowered; not
+// the digits of other scripts that QChar::isDigit also takes.
+constexpr bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // Only the digits 0 to 9; true for the empty text.
 bool isDigits(QStringView text);

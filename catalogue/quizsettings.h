@@ -1,33 +1,39 @@
 #pragma once
 
+#include <QFlags>
 #include <QtGlobal>
 
-// Values of the four settings; each is also the id of its control in the options window.
-enum CationKind : qint16 { SingleOxidationState = 0, MultiOxidationState = 1, BothCationKinds = 2 };
-enum AnionBit : qint16 {
-    SimpleAnions = 1,
-    PolyatomicAnions = 2,
-    DerivativeAnions = 4,
-    HydrogenAnions = 8,
-    OtherAnions = 16,
+// The values of the four settings; each is also the id of its control in the options window.
+enum class CationKind : qint16 { SingleOxidationState = 0, MultiOxidationState = 1, Both = 2 };
+enum class AnionCategory : qint16 {
+    Simple = 1,
+    Polyatomic = 2,
+    Derivative = 4,
+    Hydrogen = 8,
+    Other = 16,
 };
-enum CovalentBit : qint16 { IonicOnly = 0, SimpleCovalent = 1, ComplexCovalent = 2 };
-enum QuestionKind : qint16 { NamesToFormulas = 0, FormulasToNames = 1, MixedDirections = 2 };
+Q_DECLARE_FLAGS(AnionMask, AnionCategory)
+Q_DECLARE_OPERATORS_FOR_FLAGS(AnionMask)
+enum class CovalentKind : qint16 { Simple = 1, Complex = 2 };
+Q_DECLARE_FLAGS(CovalentMask, CovalentKind)
+Q_DECLARE_OPERATORS_FOR_FLAGS(CovalentMask)
+enum class QuestionKind : qint16 { NamesToFormulas = 0, FormulasToNames = 1, Mixed = 2 };
 
 // The student's choices. The options window is the only writer; the engine reads them
 // afresh for every question.
 struct QuizSettings {
-    qint16 cationKind = SingleOxidationState;
-    qint16 anionMask = SimpleAnions;
-    qint16 covalentMask = IonicOnly;
-    qint16 questionKind = MixedDirections;
+    CationKind cationKind = CationKind::SingleOxidationState;
+    AnionMask anionMask = AnionCategory::Simple;
+    CovalentMask covalentMask;
+    QuestionKind questionKind = QuestionKind::Mixed;
 
-    // A box changing state adds or takes away its bit; the masks are never recomputed
-    // from all boxes, so they follow the boxes' change events one by one.
-    void anionBoxChanged(qint16 bit, bool ticked);
-    void covalentBoxChanged(qint16 bit, bool ticked);
-
-    bool covalentMode() const { return covalentMask > IonicOnly; }
+    void setAnionCategory(AnionCategory category, bool ticked) {
+        anionMask.setFlag(category, ticked);
+    }
+    // The covalent interlock: a simple covalent compound takes its second element from the
+    // simple anions, so covalent compounds keep the anion choice at those alone.
+    void setCovalentKind(CovalentKind kind, bool ticked);
+    bool covalentMode() const { return covalentMask != CovalentMask(); }
 
     friend bool operator==(const QuizSettings &, const QuizSettings &) = default;
 };

@@ -4,6 +4,7 @@
 
 #include "answerkey.h"
 #include "composition.h"
+#include "datatext.h"
 #include "drawpool.h"
 #include "fuzzcheck.h"
 #include "loader.h"
@@ -34,7 +35,7 @@ int digitValue(QChar digit) {
 // or the reader could not tell where the formula ends.
 bool needsBrackets(const QString &formula) {
     return QuizRules::isPolyatomic(formula) ||
-           std::any_of(formula.begin(), formula.end(), QuizRules::isFormulaDigit);
+           std::any_of(formula.begin(), formula.end(), isDigit);
 }
 
 struct Reading {
@@ -54,7 +55,7 @@ QList<Reading> partReadings(QStringView text, const QString &formula) {
     // Four digits are more than any subscript of one-digit charges needs.
     const qsizetype digitsEnd = std::min(text.size(), written.size() + 4);
     for (qsizetype end = written.size() + 1;
-         end <= digitsEnd && QuizRules::isFormulaDigit(text[end - 1]); ++end) {
+         end <= digitsEnd && isDigit(text[end - 1]); ++end) {
         const int subscript = text.sliced(written.size(), end - written.size()).toInt();
         if (subscript >= 2)
             readings.append({subscript, end});

@@ -1,5 +1,6 @@
 #include "composition.h"
 
+#include "datatext.h"
 #include "namingtables.h"
 
 #include <algorithm>
@@ -12,7 +13,7 @@ namespace {
 const QString LineBreak = QStringLiteral("\r\n");
 
 bool needsParentheses(const QString &symbol) {
-    return isPolyatomic(symbol) || std::any_of(symbol.begin(), symbol.end(), isFormulaDigit);
+    return isPolyatomic(symbol) || std::any_of(symbol.begin(), symbol.end(), isDigit);
 }
 
 // The loader keeps charges of 0 out; the floor of 1 keeps the division defined regardless.
@@ -25,10 +26,6 @@ QString countText(int count) {
 }
 
 } // namespace
-
-bool isFormulaDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
 
 bool isPolyatomic(const QString &formula) {
     return std::any_of(formula.begin() + std::min<qsizetype>(1, formula.size()), formula.end(),

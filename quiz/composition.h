@@ -8,9 +8,6 @@
 // How names and formulas are made from the ions of a question.
 namespace QuizRules {
 
-// The digits 0 to 9, which formulas show lowered as subscripts.
-bool isFormulaDigit(QChar c);
-
 // Any capital letter after the first character: NH4, OH, SO4; not Mg, Cl or Hg2.
 bool isPolyatomic(const QString &formula);
 

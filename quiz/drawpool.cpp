@@ -6,21 +6,22 @@ DrawPool::DrawPool(const IonCatalogue &catalogue, QList<IonTable> tables)
     : m_catalogue(catalogue)
     , m_tables(std::move(tables)) {}
 
-DrawPool DrawPool::cations(const IonCatalogue &catalogue, qint16 cationKind) {
-    switch (cationKind) {
-    case SingleOxidationState:
+DrawPool DrawPool::cations(const IonCatalogue &catalogue, CationKind kind) {
+    switch (kind) {
+    case CationKind::SingleOxidationState:
         return {catalogue, {IonTable::CationsMonovalent}};
-    case MultiOxidationState:
+    case CationKind::MultiOxidationState:
         return {catalogue, {IonTable::CationsMultivalent}};
-    default:
-        return {catalogue, {IonTable::CationsMonovalent, IonTable::CationsMultivalent}};
+    case CationKind::Both:
+        break;
     }
+    return {catalogue, {IonTable::CationsMonovalent, IonTable::CationsMultivalent}};
 }
 
-DrawPool DrawPool::anions(const IonCatalogue &catalogue, qint16 anionMask) {
+DrawPool DrawPool::anions(const IonCatalogue &catalogue, AnionMask mask) {
     QList<IonTable> ticked;
-    for (const auto &[table, bit] : AnionTablesInDrawOrder) {
-        if (anionMask & bit)
+    for (const auto &[table, category] : AnionTablesInDrawOrder) {
+        if (mask.testFlag(category))
             ticked.append(table);
     }
     return {catalogue, ticked};

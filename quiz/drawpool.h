@@ -9,12 +9,12 @@
 #include <utility>
 
 // The anion tables in the order the anion draw walks them, each with its settings bit.
-inline constexpr std::array<std::pair<IonTable, AnionBit>, 5> AnionTablesInDrawOrder = {{
-    {IonTable::AnionsSimple, SimpleAnions},
-    {IonTable::AnionsPolyatomic, PolyatomicAnions},
-    {IonTable::AnionsDerivative, DerivativeAnions},
-    {IonTable::AnionsHydrogen, HydrogenAnions},
-    {IonTable::AnionsOther, OtherAnions},
+inline constexpr std::array<std::pair<IonTable, AnionCategory>, 5> AnionTablesInDrawOrder = {{
+    {IonTable::AnionsSimple, AnionCategory::Simple},
+    {IonTable::AnionsPolyatomic, AnionCategory::Polyatomic},
+    {IonTable::AnionsDerivative, AnionCategory::Derivative},
+    {IonTable::AnionsHydrogen, AnionCategory::Hydrogen},
+    {IonTable::AnionsOther, AnionCategory::Other},
 }};
 
 // Catalogue tables drawn from as one: row i of their joint count lies in the first table
@@ -25,9 +25,9 @@ public:
     DrawPool(const IonCatalogue &catalogue, QList<IonTable> tables);
 
     // The cation table or tables that the cation setting names.
-    static DrawPool cations(const IonCatalogue &catalogue, qint16 cationKind);
+    static DrawPool cations(const IonCatalogue &catalogue, CationKind kind);
     // The anion tables whose bits are set, in draw order.
-    static DrawPool anions(const IonCatalogue &catalogue, qint16 anionMask);
+    static DrawPool anions(const IonCatalogue &catalogue, AnionMask mask);
 
     int count() const;
     // row is 1-based: 1 to count()

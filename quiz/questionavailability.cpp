@@ -4,35 +4,29 @@
 
 #include <QStringList>
 
-#include <algorithm>
-
 namespace {
 
 QString cationShortfall(const IonCatalogue &catalogue, const QuizSettings &settings) {
     if (DrawPool::cations(catalogue, settings.cationKind).count() > 0)
         return {};
     switch (settings.cationKind) {
-    case SingleOxidationState:
+    case CationKind::SingleOxidationState:
         return QStringLiteral("There are no positive ions with a single oxidation state in "
                               "ions.dat. Choose another \"Positive Ion Type\" in the options "
                               "window.");
-    case MultiOxidationState:
+    case CationKind::MultiOxidationState:
         return QStringLiteral("There are no positive ions with several oxidation states in "
                               "ions.dat. Choose another \"Positive Ion Type\" in the options "
                               "window.");
-    default:
-        return QStringLiteral("There are no positive ions in ions.dat. Tick a box under "
-                              "\"Covalent bonds?\" in the options window.");
+    case CationKind::Both:
+        break;
     }
-}
-
-bool anyAnionTicked(qint16 anionMask) {
-    return std::any_of(AnionTablesInDrawOrder.begin(), AnionTablesInDrawOrder.end(),
-                       [anionMask](const auto &table) { return anionMask & table.second; });
+    return QStringLiteral("There are no positive ions in ions.dat. Tick a box under "
+                          "\"Covalent bonds?\" in the options window.");
 }
 
 QString anionShortfall(const IonCatalogue &catalogue, const QuizSettings &settings) {
-    if (!anyAnionTicked(settings.anionMask))
+    if (settings.anionMask == AnionMask())
         return QStringLiteral("No \"Negative Ion Type\" is ticked. Tick at least one of the "
                               "green options in the options window.");
     if (DrawPool::anions(catalogue, settings.anionMask).count() == 0)
@@ -84,11 +78,11 @@ QString withRemedy(const QString &problem, const QString &remedy) {
 } // namespace
 
 QuestionSource questionSource(const QuizSettings &settings) {
-    if (settings.covalentMask <= IonicOnly)
+    if (!settings.covalentMode())
         return QuestionSource::Ionic;
-    if (settings.covalentMask == ComplexCovalent)
+    if (!settings.covalentMask.testFlag(CovalentKind::Simple))
         return QuestionSource::ComplexCovalent;
-    if (settings.covalentMask == (SimpleCovalent | ComplexCovalent))
+    if (settings.covalentMask.testFlag(CovalentKind::Complex))
         return QuestionSource::EitherCovalent;
     return QuestionSource::SimpleCovalent;
 }

@@ -66,7 +66,7 @@ void QuestionDraw::ComposeIonicCompound(DrawnQuestion &drawn) {
     drawn.question.formula = QuizRules::ionicFormula(drawn.question);
 }
 
-QuestionDraw::CovalentKind QuestionDraw::drawCovalentKind() {
+CovalentKind QuestionDraw::drawCovalentKind() {
     switch (questionSource(m_settings)) {
     case QuestionSource::ComplexCovalent:
         return CovalentKind::Complex;
@@ -81,9 +81,11 @@ QuestionDraw::CovalentKind QuestionDraw::drawCovalentKind() {
         return randomRow(m_random, simpleCount + complexCount) > simpleCount ? CovalentKind::Complex
                                                                              : CovalentKind::Simple;
     }
-    default:
-        return CovalentKind::Simple;
+    case QuestionSource::Ionic:
+    case QuestionSource::SimpleCovalent:
+        break;
     }
+    return CovalentKind::Simple;
 }
 
 QString QuestionDraw::drawDigit(const QString &charges) {

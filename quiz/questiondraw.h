@@ -34,8 +34,6 @@ public:
     static void ComposeIonicCompound(DrawnQuestion &drawn);
 
 private:
-    enum class CovalentKind { Simple, Complex };
-
     CovalentKind drawCovalentKind();
     // One digit of the charges, by a further draw when there are several.
     QString drawDigit(const QString &charges);

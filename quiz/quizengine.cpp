@@ -8,7 +8,6 @@
 namespace {
 
 constexpr int CorrectNoticeMilliseconds = 1300;
-constexpr int SubscriptOffsetTwips = -40;
 
 QString nameAndFormula(const Question &question) {
     return question.compoundName + QStringLiteral(" = ") + question.formula;
@@ -85,13 +84,14 @@ void QuizEngine::giveUp() {
         NextQuestion();
 }
 
-void QuizEngine::markHelpRequested() {
-    if (hasQuestion())
-        m_state.currentLogEntry().helpMark = QStringLiteral("F3");
-}
-
-void QuizEngine::RenderAnswerFormula() {
-    renderFormula(m_ports.view.answerBox());
+void QuizEngine::helpKeyPressed(int functionKey) {
+    const std::optional<HelpTopic> topic = helpTopicForKey(functionKey, m_settings.covalentMode());
+    if (!topic)
+        return;
+    m_ports.help.showHelp(*topic, m_help3);
+    // Marked once the help has closed: the question may have gone meanwhile.
+    if (functionKey == 3 && hasQuestion())
+        m_state.currentLogEntry().helpMark = LogEntry::HelpRequested;
 }
 
 bool QuizEngine::hasQuestion() const {
@@ -101,13 +101,13 @@ bool QuizEngine::hasQuestion() const {
 void QuizEngine::PoseQuestion() {
     Question &question = m_state.question;
     switch (m_settings.questionKind) {
-    case NamesToFormulas:
+    case QuestionKind::NamesToFormulas:
         question.askName = false;
         break;
-    case FormulasToNames:
+    case QuestionKind::FormulasToNames:
         question.askName = true;
         break;
-    default:
+    case QuestionKind::Mixed:
         question.askName = m_ports.random.next() >= 0.5f;
         break;
     }
@@ -119,8 +119,7 @@ void QuizEngine::PoseQuestion() {
 
     LogEntry &logEntry = m_state.currentLogEntry();
     if (question.askName) {
-        view.questionBox().setPlainText(question.formula);
-        RenderQuestionFormula();
+        view.questionBox().setFormula(question.formula);
         logEntry.shown = question.formula;
     } else {
         view.questionBox().setPlainText(question.compoundName);
@@ -128,26 +127,6 @@ void QuizEngine::PoseQuestion() {
     }
     view.answerBox().setPlainText(QString());
     view.answerBox().giveFocus();
-}
-
-void QuizEngine::RenderQuestionFormula() {
-    renderFormula(m_ports.view.questionBox());
-}
-
-void QuizEngine::renderFormula(RichTextBox &box) {
-    const QString text = box.plainText();
-    box.setPlainText(QString());
-    box.giveFocus();
-    for (QChar c : text) {
-        if (QuizRules::isFormulaDigit(c)) {
-            box.setCaretOffset(SubscriptOffsetTwips);
-            box.insertAtCaret(c);
-            box.setCaretOffset(0);
-        } else {
-            box.insertAtCaret(c);
-        }
-    }
-    m_ports.view.answerBox().giveFocus();
 }
 
 void QuizEngine::AnswerCorrect() {
@@ -158,7 +137,7 @@ void QuizEngine::AnswerCorrect() {
     m_ports.pause.pause(CorrectNoticeMilliseconds);
     view.clearNotice();
     m_state.question.clearTexts();
-    m_state.currentLogEntry().outcome = QStringLiteral("Y");
+    m_state.currentLogEntry().outcome = LogEntry::Correct;
     ++m_state.correctCount;
     view.setScoreText(QString::number(m_state.correctCount) + QStringLiteral(" correct"));
 }
@@ -176,7 +155,7 @@ bool QuizEngine::RevealAnswer() {
                                                          QStringLiteral("\r\n     > CLICK HERE <")))
         return false;
     m_state.question.clearTexts();
-    m_state.currentLogEntry().outcome = QStringLiteral("N");
+    m_state.currentLogEntry().outcome = LogEntry::GivenUp;
     ++m_state.wrongCount;
     m_ports.view.setWrongText(QString::number(m_state.wrongCount) + QStringLiteral(" wrong"));
     return true;

@@ -20,6 +20,7 @@ struct QuizPorts {
     const DateSource &dateSource;
     MessageSink &messages;
     RandomSource &random;
+    HelpViewer &help;
 };
 
 // The running quiz of the question window: poses questions in series of 20, judges the
@@ -41,20 +42,15 @@ public:
     void CheckAnswer();
     // "I give up": the answer is revealed and, after the click, the next question posed.
     void giveUp();
-    // F3 in the answer box: the report marks the question "*help needed*".
-    void markHelpRequested();
-    // The answer box again with every digit lowered, after the window changed its text.
-    void RenderAnswerFormula();
+    // F1 to F3 (1 to 3) in the answer box open their help topic; after F3 the report marks
+    // the question "*help needed*".
+    void helpKeyPressed(int functionKey);
 
     const QuizState &state() const { return m_state; }
-    // The help for the latest ionic question, empty before the first.
-    const QString &help3() const { return m_help3; }
-    bool hasQuestion() const;
 
 private:
+    bool hasQuestion() const;
     void PoseQuestion();
-    void RenderQuestionFormula();
-    void renderFormula(RichTextBox &box);
     void AnswerCorrect();
     // Both return false when the window closed during the wait for the click.
     bool AnswerIncorrect();
@@ -68,6 +64,6 @@ private:
     QuizPorts m_ports;
     QuestionDraw m_draw;
     QuizState m_state;
-    QString m_help3;
+    QString m_help3; // the help for the latest ionic question, empty before the first
     std::optional<QuizSettings> m_refusedSettings;
 };

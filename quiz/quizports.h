@@ -1,5 +1,7 @@
 #pragma once
 
+#include "helptopics.h"
+
 #include <QString>
 
 // The engine's view of the outside world: small interfaces that the question window
@@ -12,11 +14,8 @@ public:
     virtual QString plainText() const = 0;
     // Replaces the whole content, formatting included; the new text stands on the baseline.
     virtual void setPlainText(const QString &text) = 0;
-    // Inserts at the caret with the current offset; the caret follows the text.
-    virtual void insertAtCaret(const QString &text) = 0;
-    // Vertical offset in twips for text inserted or typed next; negative lowers it.
-    virtual void setCaretOffset(int twips) = 0;
-    virtual void setEnabled(bool enabled) = 0;
+    // The same with every digit lowered, as formulas show them.
+    virtual void setFormula(const QString &text) = 0;
     // Failure to take the focus is ignored.
     virtual void giveFocus() = 0;
 };
@@ -81,4 +80,13 @@ class DateSource {
 public:
     virtual ~DateSource() = default;
     virtual QString shortDate() const = 0;
+};
+
+// The modal help window.
+class HelpViewer {
+public:
+    virtual ~HelpViewer() = default;
+    // Shows the topic and returns when the student has closed it; questionHelp describes the
+    // question on screen.
+    virtual void showHelp(HelpTopic topic, const QString &questionHelp) = 0;
 };

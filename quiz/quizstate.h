@@ -2,6 +2,7 @@
 
 #include "ioncatalogue.h"
 
+#include <QLatin1StringView>
 #include <QString>
 #include <QtGlobal>
 
@@ -33,9 +34,13 @@ struct Question {
 
 // What one question of the series showed and how it ended; empty texts when unset.
 struct LogEntry {
-    QString helpMark; // "F3": the student opened the help for this question
+    static constexpr QLatin1StringView HelpRequested{"F3"};
+    static constexpr QLatin1StringView Correct{"Y"};
+    static constexpr QLatin1StringView GivenUp{"N"};
+
+    QString helpMark; // HelpRequested: the student opened the help for this question
     QString shown;    // the name or formula that the question box showed
-    QString outcome;  // "Y" answered correctly, "N" given up
+    QString outcome;  // Correct, GivenUp, or empty while the question stands
 };
 
 inline constexpr int SeriesLength = 20;

@@ -10,9 +10,6 @@ const QString ProgramTitle = QStringLiteral("** Ionarch  Quiz  Program **");
 const QString CorrectHeading =
     QStringLiteral("The  following  questions  were  answered  correctly:");
 const QString GivenUpHeading = QStringLiteral("The  following  questions  were  incorrect:");
-const QString Correct = QStringLiteral("Y");
-const QString GivenUp = QStringLiteral("N");
-const QString HelpMark = QStringLiteral("F3");
 constexpr int ClosingRuleLength = 50;
 
 QString rule(QChar c, qsizetype length) {
@@ -35,15 +32,15 @@ ResultsReport resultsReport(const QString &studentName, const QString &date, con
     body << CorrectHeading << rule(u'-', CorrectHeading.size());
     int number = 1;
     for (const LogEntry &entry : log) {
-        if (entry.outcome == Correct)
-            body << entryLine(number++, entry.shown) + (entry.helpMark == HelpMark
+        if (entry.outcome == LogEntry::Correct)
+            body << entryLine(number++, entry.shown) + (entry.helpMark == LogEntry::HelpRequested
                                                             ? QStringLiteral("*help needed*")
                                                             : QStringLiteral(" "));
     }
     body << QString() << QString();
     body << GivenUpHeading << rule(u'-', GivenUpHeading.size());
     for (const LogEntry &entry : log) {
-        if (entry.outcome == GivenUp)
+        if (entry.outcome == LogEntry::GivenUp)
             body << entryLine(number++, entry.shown);
     }
     body << QString() << rule(u'*', ClosingRuleLength);

@@ -23,21 +23,35 @@ bool IonarchApplication::start(const QString &dataPath) {
     if (InitCatalogue(m_catalogue, m_random, diagnostics, dataPath) != LoadStatus::Loaded)
         return false;
     m_help = std::make_unique<frmHelp>(m_catalogue.listings);
-    m_options =
-        std::make_unique<frmOpt>(m_settings, m_catalogue, m_messages, m_periodicTable, *m_help);
+    m_options = std::make_unique<frmOpt>(m_settings, m_catalogue, m_messages);
     QObject::connect(m_options.get(), &frmOpt::quizStarted, m_options.get(),
-                     [this] { showQuestionWindow(); });
+                     [this] { startQuiz(); });
+    QObject::connect(m_options.get(), &frmOpt::closing, m_options.get(),
+                     [this] { optionsWindowClosing(); });
     m_options->show();
     return true;
 }
 
-void IonarchApplication::showQuestionWindow() {
-    m_questions =
-        std::make_unique<frmMain>(QuizServices{m_catalogue, m_settings, m_random, m_messages,
-                                               m_prompt, m_printer, m_dateSource, m_pause},
-                                  CompanionWindows{m_periodicTable, *m_options, *m_help});
+void IonarchApplication::startQuiz() {
+    m_periodicTable.show();
+    m_questions = std::make_unique<frmMain>(QuizServices{m_catalogue, m_settings, m_random,
+                                                         m_messages, m_prompt, m_printer,
+                                                         m_dateSource, m_pause, *m_help});
+    QObject::connect(m_questions.get(), &frmMain::closing, m_questions.get(),
+                     [this] { questionWindowClosing(); });
     m_questions->show();
     m_questions->activateWindow();
+}
+
+void IonarchApplication::questionWindowClosing() {
+    m_periodicTable.unload();
+    m_options->close();
+    m_help->close();
+}
+
+void IonarchApplication::optionsWindowClosing() {
+    m_periodicTable.unload();
+    m_help->close();
 }
 
 int IonarchApplication::exec(const QString &dataPath) {

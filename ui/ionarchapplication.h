@@ -19,9 +19,9 @@ class frmMain;
 class frmOpt;
 
 // The composition root: owns the program-wide catalogue, settings and random numbers,
-// creates the windows and hands each what it needs. The message boxes and the input
-// prompt come from outside, so that tests can answer them; a long test may also bring a
-// shorter pause after a right answer.
+// creates the windows, hands each what it needs, and decides which windows close together.
+// The message boxes and the input prompt come from outside, so that tests can answer them;
+// a long test may also bring a shorter pause after a right answer.
 class IonarchApplication {
 public:
     IonarchApplication(MessageSink &messages, TextPrompt &prompt, Pause *pause = nullptr);
@@ -35,7 +35,11 @@ public:
 
 private:
     // The options window's start: the question window opens beside the periodic table.
-    void showQuestionWindow();
+    void startQuiz();
+    // Closing the question window closes every other window; closing the options window
+    // closes the periodic table and the help, and leaves the quiz running.
+    void questionWindowClosing();
+    void optionsWindowClosing();
 
     MessageSink &m_messages;
     TextPrompt &m_prompt;

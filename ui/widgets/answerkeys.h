@@ -14,8 +14,6 @@ public:
     explicit AnswerKeys(RichTextEdit &answerBox);
 
 signals:
-    // The box's text was changed by dropping a space; its digits want lowering again.
-    void spaceBeforeParenthesisDropped();
     void enterPressed();
     void helpKeyPressed(int functionKey); // 1 to 3 for F1 to F3
 

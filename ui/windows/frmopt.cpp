@@ -1,8 +1,6 @@
 #include "frmopt.h"
 
 #include "fonts.h"
-#include "frmhelp.h"
-#include "ondemandwindow.h"
 #include "pictures.h"
 #include "questionavailability.h"
 #include "twips.h"
@@ -16,10 +14,10 @@
 
 #include <span>
 
-// One option button or check box: its value in the settings, caption, place in twips
-// within its frame, and place in the focus order.
+// One option button or check box: its value in the settings, which is its id in the control
+// array, its caption, place in twips within its frame, and place in the focus order.
 struct ChoiceLayout {
-    qint16 index;
+    int id;
     const char *caption;
     QRect twips;
     int tab;
@@ -41,25 +39,25 @@ struct GroupLayout {
 namespace {
 
 constexpr ChoiceLayout CationChoices[] = {
-    {SingleOxidationState, "Single oxidation state", {240, 360, 1695, 615}, 5},
-    {MultiOxidationState, "Multi oxidation state", {240, 1080, 1575, 615}, 6},
-    {BothCationKinds, "Both Single and Multi", {240, 1800, 1575, 615}, 7},
+    {int(CationKind::SingleOxidationState), "Single oxidation state", {240, 360, 1695, 615}, 5},
+    {int(CationKind::MultiOxidationState), "Multi oxidation state", {240, 1080, 1575, 615}, 6},
+    {int(CationKind::Both), "Both Single and Multi", {240, 1800, 1575, 615}, 7},
 };
 constexpr ChoiceLayout AnionChoices[] = {
-    {SimpleAnions, "Simple Ions", {240, 360, 1815, 495}, 8},
-    {PolyatomicAnions, "Oxy-acid ions", {240, 960, 1815, 495}, 9},
-    {DerivativeAnions, "Derivative oxy-acid ions", {240, 1560, 1815, 495}, 10},
-    {HydrogenAnions, "H+ oxy-acid ions", {240, 2160, 1815, 495}, 11},
-    {OtherAnions, "Other special ions", {240, 2760, 1815, 495}, 12},
+    {int(AnionCategory::Simple), "Simple Ions", {240, 360, 1815, 495}, 8},
+    {int(AnionCategory::Polyatomic), "Oxy-acid ions", {240, 960, 1815, 495}, 9},
+    {int(AnionCategory::Derivative), "Derivative oxy-acid ions", {240, 1560, 1815, 495}, 10},
+    {int(AnionCategory::Hydrogen), "H+ oxy-acid ions", {240, 2160, 1815, 495}, 11},
+    {int(AnionCategory::Other), "Other special ions", {240, 2760, 1815, 495}, 12},
 };
 constexpr ChoiceLayout QuestionChoices[] = {
-    {NamesToFormulas, "Names --> Formulas", {240, 360, 2055, 375}, 4},
-    {FormulasToNames, "Formulas -- >Names", {240, 840, 2055, 375}, 13},
-    {MixedDirections, "Names <-> Formulas", {240, 1320, 2175, 375}, 14},
+    {int(QuestionKind::NamesToFormulas), "Names --> Formulas", {240, 360, 2055, 375}, 4},
+    {int(QuestionKind::FormulasToNames), "Formulas -- >Names", {240, 840, 2055, 375}, 13},
+    {int(QuestionKind::Mixed), "Names <-> Formulas", {240, 1320, 2175, 375}, 14},
 };
 constexpr ChoiceLayout CovalentChoices[] = {
-    {SimpleCovalent, "Simple covalent", {240, 360, 1815, 495}, 16},
-    {ComplexCovalent, "Complex covalent", {240, 960, 1815, 495}, 17},
+    {int(CovalentKind::Simple), "Simple covalent", {240, 360, 1815, 495}, 16},
+    {int(CovalentKind::Complex), "Complex covalent", {240, 960, 1815, 495}, 17},
 };
 
 constexpr QRgb Black = qRgb(0, 0, 0);
@@ -121,13 +119,11 @@ void setGroupEnabled(QButtonGroup *group, bool enabled) {
 } // namespace
 
 frmOpt::frmOpt(QuizSettings &settings, const IonCatalogue &catalogue, MessageSink &messages,
-               OnDemandWindow &periodicTable, frmHelp &help, QWidget *parent)
+               QWidget *parent)
     : QWidget(parent)
     , m_settings(settings)
     , m_catalogue(catalogue)
-    , m_messages(messages)
-    , m_periodicTable(periodicTable)
-    , m_help(help) {
+    , m_messages(messages) {
     setObjectName(QStringLiteral("frmOpt"));
     setWindowTitle(QStringLiteral("Ionarch: - Options"));
     setWindowIcon(Pictures::programIcon());
@@ -167,11 +163,10 @@ QButtonGroup *frmOpt::addGroup(const GroupLayout &layout, TabStops &tabStops) {
         QAbstractButton *button =
             layout.checkBoxes ? static_cast<QAbstractButton *>(new WrappingCheckBox(caption, frame))
                               : new WrappingRadioButton(caption, frame);
-        button->setObjectName(QString::fromLatin1(layout.arrayName) +
-                              QString::number(choice.index));
+        button->setObjectName(QString::fromLatin1(layout.arrayName) + QString::number(choice.id));
         button->setGeometry(Twips::toPixels(choice.twips));
         button->setFont(choiceFont);
-        group->addButton(button, choice.index);
+        group->addButton(button, choice.id);
         tabStops[choice.tab] = button;
     }
     return group;
@@ -190,50 +185,43 @@ void frmOpt::addStartButton(TabStops &tabStops) {
 }
 
 void frmOpt::loadDefaults() {
-    m_optCat->button(SingleOxidationState)->setChecked(true);
-    m_optQT->button(MixedDirections)->setChecked(true);
-    m_chkAn->button(SimpleAnions)->setChecked(true);
-    m_chkCov->button(SimpleCovalent)->setChecked(false);
-    m_chkCov->button(ComplexCovalent)->setChecked(false);
+    m_optCat->button(int(CationKind::SingleOxidationState))->setChecked(true);
+    m_optQT->button(int(QuestionKind::Mixed))->setChecked(true);
+    m_chkAn->button(int(AnionCategory::Simple))->setChecked(true);
+    m_chkCov->button(int(CovalentKind::Simple))->setChecked(false);
+    m_chkCov->button(int(CovalentKind::Complex))->setChecked(false);
     // cationKind keeps its initial value.
-    m_settings.questionKind = MixedDirections;
-    m_settings.anionMask = SimpleAnions;
-    m_settings.covalentMask = IonicOnly;
+    m_settings.questionKind = QuestionKind::Mixed;
+    m_settings.anionMask = AnionCategory::Simple;
+    m_settings.covalentMask = {};
 }
 
-void frmOpt::optCat_Click(int index, bool selected) {
+void frmOpt::optCat_Click(int id, bool selected) {
     if (selected)
-        m_settings.cationKind = qint16(index);
+        m_settings.cationKind = CationKind(id);
 }
 
-void frmOpt::optQT_Click(int index, bool selected) {
+void frmOpt::optQT_Click(int id, bool selected) {
     if (selected)
-        m_settings.questionKind = qint16(index);
+        m_settings.questionKind = QuestionKind(id);
 }
 
-void frmOpt::chkAn_Click(int index, bool ticked) {
-    m_settings.anionBoxChanged(qint16(index), ticked);
+void frmOpt::chkAn_Click(int id, bool ticked) {
+    m_settings.setAnionCategory(AnionCategory(id), ticked);
 }
 
-void frmOpt::chkCov_Click(int index, bool ticked) {
-    m_settings.covalentBoxChanged(qint16(index), ticked);
-    applyCovalentInterlock();
-}
-
-void frmOpt::applyCovalentInterlock() {
-    const bool covalent = m_settings.covalentMode();
-    if (covalent) {
-        // Each change raises chkAn_Click, which leaves anionMask at exactly SimpleAnions.
-        m_chkAn->button(SimpleAnions)->setChecked(true);
-        for (const qint16 bit : {PolyatomicAnions, DerivativeAnions, HydrogenAnions, OtherAnions})
-            m_chkAn->button(bit)->setChecked(false);
-    }
-    setGroupEnabled(m_optCat, !covalent);
-    setGroupEnabled(m_chkAn, !covalent);
+void frmOpt::chkCov_Click(int id, bool ticked) {
+    m_settings.setCovalentKind(CovalentKind(id), ticked);
+    // The anion boxes show what the interlock left ticked; their own clicks change nothing more.
+    for (QAbstractButton *box : m_chkAn->buttons())
+        box->setChecked(m_settings.anionMask.testFlag(AnionCategory(m_chkAn->id(box))));
+    const bool ionic = !m_settings.covalentMode();
+    setGroupEnabled(m_optCat, ionic);
+    setGroupEnabled(m_chkAn, ionic);
 }
 
 void frmOpt::cmdGo_Click() {
-    if (m_settings.anionMask == 0) {
+    if (m_settings.anionMask == AnionMask()) {
         refuseStart(QStringLiteral("You must select at least one of the green options."),
                     QStringLiteral("No anion selected"));
         return;
@@ -243,7 +231,6 @@ void frmOpt::cmdGo_Click() {
         return;
     }
     m_cmdGo->hide();
-    m_periodicTable.show();
     emit quizStarted();
 }
 
@@ -260,7 +247,6 @@ void frmOpt::keyPressEvent(QKeyEvent *event) {
 }
 
 void frmOpt::closeEvent(QCloseEvent *event) {
-    m_periodicTable.unload();
-    m_help.close();
+    emit closing();
     QWidget::closeEvent(event);
 }

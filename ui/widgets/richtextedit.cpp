@@ -1,5 +1,6 @@
 #include "richtextedit.h"
 
+#include "datatext.h"
 #include "twips.h"
 
 #include <QKeyEvent>
@@ -8,9 +9,8 @@
 
 namespace {
 
-bool isFormulaDigit(QChar c) {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
+// How far a digit of a formula is lowered.
+constexpr int DigitOffsetTwips = -40;
 
 bool insertsText(const QKeyEvent *event) {
     return !event->text().isEmpty() && event->text().front().isPrint();
@@ -31,29 +31,26 @@ QString RichTextEdit::plainText() const {
 void RichTextEdit::setPlainText(const QString &text) {
     // QTextEdit gives the new text the caret's character format: with the caret behind a
     // lowered digit the whole text would be lowered, so the caret goes back to the baseline.
-    m_caretOffsetTwips = 0;
+    m_typingLowered = false;
     moveCursor(QTextCursor::Start);
     setCurrentCharFormat(QTextCharFormat());
     QTextEdit::setPlainText(text);
     moveCursor(QTextCursor::End);
 }
 
-void RichTextEdit::insertAtCaret(const QString &text) {
+void RichTextEdit::setFormula(const QString &text) {
+    setPlainText(QString());
     QTextCursor caret = textCursor();
-    caret.insertText(text, formatForOffset(m_caretOffsetTwips));
+    insertFormula(caret, text);
     setTextCursor(caret);
-}
-
-void RichTextEdit::setCaretOffset(int twips) {
-    m_caretOffsetTwips = twips;
-}
-
-void RichTextEdit::setEnabled(bool enabled) {
-    QTextEdit::setEnabled(enabled);
 }
 
 void RichTextEdit::giveFocus() {
     setFocus();
+}
+
+void RichTextEdit::setTypingLowered(bool lowered) {
+    m_typingLowered = lowered;
 }
 
 void RichTextEdit::keyPressEvent(QKeyEvent *event) {
@@ -66,7 +63,7 @@ void RichTextEdit::keyPressEvent(QKeyEvent *event) {
         // replaces the selection anyway.
         QTextCursor caret = textCursor();
         caret.removeSelectedText();
-        caret.setCharFormat(formatForOffset(m_caretOffsetTwips));
+        caret.setCharFormat(characterFormat(m_typingLowered));
         setTextCursor(caret);
     }
     QTextEdit::keyPressEvent(event);
@@ -78,24 +75,27 @@ void RichTextEdit::insertFromMimeData(const QMimeData *source) {
     text.remove(QLatin1Char('\n'));
     text.remove(QChar::LineSeparator);
     text.remove(QChar::ParagraphSeparator);
-
-    const QTextCharFormat lowered = formatForOffset(DigitOffsetTwips);
-    const QTextCharFormat baseline = formatForOffset(0);
     QTextCursor caret = textCursor();
     caret.beginEditBlock();
     caret.removeSelectedText();
-    for (const QChar c : std::as_const(text))
-        caret.insertText(QString(c), isFormulaDigit(c) ? lowered : baseline);
+    insertFormula(caret, text);
     caret.endEditBlock();
     setTextCursor(caret);
 }
 
-QTextCharFormat RichTextEdit::formatForOffset(int twips) const {
+void RichTextEdit::insertFormula(QTextCursor &caret, const QString &text) {
+    const QTextCharFormat lowered = characterFormat(true);
+    const QTextCharFormat baseline = characterFormat(false);
+    for (const QChar c : text)
+        caret.insertText(QString(c), isDigit(c) ? lowered : baseline);
+}
+
+QTextCharFormat RichTextEdit::characterFormat(bool lowered) const {
     // Qt shifts the baseline by a percentage of the font's height (ascent plus descent).
     QTextCharFormat format;
-    if (twips != 0) {
+    if (lowered) {
         const QFontMetricsF metrics(document()->defaultFont(), this);
-        const qreal pixels = qreal(twips) / Twips::PerPoint * logicalDpiY() / 72.0;
+        const qreal pixels = qreal(DigitOffsetTwips) / Twips::PerPoint * logicalDpiY() / 72.0;
         format.setBaselineOffset(100.0 * pixels / (metrics.ascent() + metrics.descent()));
     }
     return format;

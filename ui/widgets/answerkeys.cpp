@@ -23,12 +23,11 @@ bool AnswerKeys::eventFilter(QObject *watched, QEvent *event) {
     if (watched != &m_box || event->type() != QEvent::KeyPress)
         return false;
     const auto &key = *static_cast<QKeyEvent *>(event);
-    m_box.setCaretOffset(0);
     // Whichever key types "(" on the student's keyboard layout.
-    if (key.text() == QLatin1String("("))
+    const bool parenthesis = key.text() == QLatin1String("(");
+    m_box.setTypingLowered(!parenthesis && isPlainMainKeyboardDigit(key));
+    if (parenthesis)
         dropSpaceBeforeParenthesis();
-    else if (isPlainMainKeyboardDigit(key))
-        m_box.setCaretOffset(RichTextEdit::DigitOffsetTwips);
     else if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
         emit enterPressed();
     else if (key.key() >= Qt::Key_F1 && key.key() <= Qt::Key_F3)
@@ -38,8 +37,7 @@ bool AnswerKeys::eventFilter(QObject *watched, QEvent *event) {
 
 void AnswerKeys::dropSpaceBeforeParenthesis() {
     const QString text = m_box.plainText();
-    if (text.size() > 1 && text.endsWith(QLatin1Char(' '))) {
-        m_box.setPlainText(text.chopped(1));
-        emit spaceBeforeParenthesisDropped();
-    }
+    // The text goes back with its digits lowered, wherever they were typed.
+    if (text.size() > 1 && text.endsWith(QLatin1Char(' ')))
+        m_box.setFormula(text.chopped(1));
 }

@@ -3,9 +3,7 @@
 #include "answerkeys.h"
 #include "colouredlabel.h"
 #include "fonts.h"
-#include "frmhelp.h"
 #include "noticelabel.h"
-#include "ondemandwindow.h"
 #include "pictures.h"
 #include "richtextedit.h"
 #include "twips.h"
@@ -14,8 +12,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
-
-#include <optional>
 
 namespace {
 
@@ -30,28 +26,12 @@ QString helpCaption(bool covalent) {
     return lines.join(QLatin1Char('\n'));
 }
 
-// The help topic that a function key opens, if any.
-std::optional<qint16> helpTopic(int functionKey, bool covalent) {
-    if (!covalent)
-        return qint16(functionKey);
-    switch (functionKey) {
-    case 1:
-        return qint16(-1);
-    case 3:
-        return qint16(-2);
-    default:
-        return std::nullopt;
-    }
-}
-
 } // namespace
 
-frmMain::frmMain(const QuizServices &services, const CompanionWindows &windows, QWidget *parent)
+frmMain::frmMain(const QuizServices &services, QWidget *parent)
     : QMainWindow(parent)
     , m_settings(services.settings)
-    , m_periodicTable(windows.periodicTable)
-    , m_options(windows.options)
-    , m_help(windows.help)
+    , m_help(services.help)
     , m_client(new QWidget(this))
     , m_rtfQuestion(new RichTextEdit(m_client))
     , m_rtfAnswer(new RichTextEdit(m_client))
@@ -59,8 +39,8 @@ frmMain::frmMain(const QuizServices &services, const CompanionWindows &windows, 
     , m_noticeWaiter(*m_lblResults)
     , m_engine(services.catalogue, services.settings,
                QuizPorts{*this, services.pause, m_noticeWaiter, services.textPrompt,
-                         services.printer, services.dateSource, services.messages,
-                         services.random}) {
+                         services.printer, services.dateSource, services.messages, services.random,
+                         services.help}) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Ionarch: - Questions"));
     setWindowIcon(Pictures::programIcon());
@@ -76,9 +56,8 @@ frmMain::frmMain(const QuizServices &services, const CompanionWindows &windows, 
 
     auto *answerKeys = new AnswerKeys(*m_rtfAnswer);
     connect(answerKeys, &AnswerKeys::enterPressed, this, [this] { m_engine.CheckAnswer(); });
-    connect(answerKeys, &AnswerKeys::spaceBeforeParenthesisDropped, this,
-            [this] { m_engine.RenderAnswerFormula(); });
-    connect(answerKeys, &AnswerKeys::helpKeyPressed, this, &frmMain::rtfAnswer_HelpKey);
+    connect(answerKeys, &AnswerKeys::helpKeyPressed, this,
+            [this](int functionKey) { m_engine.helpKeyPressed(functionKey); });
     connect(m_cmdChkAns, &QPushButton::clicked, this, [this] { m_engine.CheckAnswer(); });
     connect(m_cmdGiveUp, &QPushButton::clicked, this, [this] { m_engine.giveUp(); });
     connect(m_lblResults, &NoticeLabel::clicked, this, &frmMain::lblResults_Click);
@@ -200,9 +179,7 @@ void frmMain::changeEvent(QEvent *event) {
 
 void frmMain::closeEvent(QCloseEvent *event) {
     m_noticeWaiter.abandon();
-    m_periodicTable.unload();
-    m_options.close();
-    m_help.close();
+    emit closing();
     QMainWindow::closeEvent(event);
 }
 
@@ -211,29 +188,12 @@ void frmMain::Form_Activate() {
     m_lblHelp->setText(helpCaption(m_settings.covalentMode()));
 }
 
-void frmMain::rtfAnswer_HelpKey(int functionKey) {
-    const std::optional<qint16> topic = helpTopic(functionKey, m_settings.covalentMode());
-    if (!topic)
-        return;
-    if (*topic == 3)
-        m_help.help3 = m_engine.help3();
-    showHelp(*topic);
-    if (functionKey == 3)
-        m_engine.markHelpRequested();
-}
-
 void frmMain::lblResults_Click() {
     m_lblResults->setEnabled(false);
 }
 
 void frmMain::mnuAbout_Click() {
-    showHelp(0);
-}
-
-void frmMain::showHelp(qint16 topic) {
-    m_help.DisplayHelp(topic);
-    // The keyboard comes back here even where the window system would leave it elsewhere.
-    activateWindow();
+    m_help.showHelp(HelpTopic::About, QString());
 }
 
 RichTextBox &frmMain::questionBox() {

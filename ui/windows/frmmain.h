@@ -11,11 +11,9 @@
 #include <QMainWindow>
 
 class NoticeLabel;
-class OnDemandWindow;
 class QLabel;
 class QPushButton;
 class RichTextEdit;
-class frmHelp;
 
 // What the quiz in the question window takes from the program.
 struct QuizServices {
@@ -27,14 +25,7 @@ struct QuizServices {
     ReportPrinter &printer;
     const DateSource &dateSource;
     Pause &pause;
-};
-
-// The program's other windows: the question window opens help in one and unloads them all
-// when it closes.
-struct CompanionWindows {
-    OnDemandWindow &periodicTable;
-    QWidget &options;
-    frmHelp &help;
+    HelpViewer &help;
 };
 
 // The window in which the quiz takes place: the question, the answer box that lowers typed
@@ -43,15 +34,17 @@ struct CompanionWindows {
 class frmMain : public QMainWindow, public QuestionView {
     Q_OBJECT
 public:
-    frmMain(const QuizServices &services, const CompanionWindows &windows,
-            QWidget *parent = nullptr);
+    explicit frmMain(const QuizServices &services, QWidget *parent = nullptr);
 
     const QuizEngine &quiz() const { return m_engine; }
+
+signals:
+    // The window is being closed; a wait for a click on the notice has ended.
+    void closing();
 
 protected:
     // Becoming the active window poses a question if none stands, and updates the help label.
     void changeEvent(QEvent *event) override;
-    // Unloads the periodic table, options and help windows, and ends a wait for a click.
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -73,15 +66,11 @@ private:
     void setTabStops();
 
     void Form_Activate();
-    void rtfAnswer_HelpKey(int functionKey);
     void lblResults_Click();
     void mnuAbout_Click();
-    void showHelp(qint16 topic);
 
     const QuizSettings &m_settings;
-    OnDemandWindow &m_periodicTable;
-    QWidget &m_options;
-    frmHelp &m_help;
+    HelpViewer &m_help;
 
     QWidget *const m_client;
     RichTextEdit *const m_rtfQuestion;

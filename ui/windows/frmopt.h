@@ -10,8 +10,6 @@
 
 class QButtonGroup;
 class QPushButton;
-class OnDemandWindow;
-class frmHelp;
 struct GroupLayout;
 
 // The first window: four colour-coded groups in which the student chooses what to practise,
@@ -21,16 +19,16 @@ class frmOpt : public QWidget {
     Q_OBJECT
 public:
     frmOpt(QuizSettings &settings, const IonCatalogue &catalogue, MessageSink &messages,
-           OnDemandWindow &periodicTable, frmHelp &help, QWidget *parent = nullptr);
+           QWidget *parent = nullptr);
 
 signals:
-    // The start was accepted and the periodic table is shown: the question window's turn.
+    // The start was accepted: the periodic table's and the question window's turn.
     void quizStarted();
+    void closing();
 
 protected:
     // Enter anywhere in the window presses the start button, as a dialog's default would.
     void keyPressEvent(QKeyEvent *event) override;
-    // Closing unloads the periodic table and help windows; the question window stays.
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -40,19 +38,16 @@ private:
     void addStartButton(TabStops &tabStops);
     void loadDefaults();
 
-    void optCat_Click(int index, bool selected);
-    void optQT_Click(int index, bool selected);
-    void chkAn_Click(int index, bool ticked);
-    void chkCov_Click(int index, bool ticked);
+    void optCat_Click(int id, bool selected);
+    void optQT_Click(int id, bool selected);
+    void chkAn_Click(int id, bool ticked);
+    void chkCov_Click(int id, bool ticked);
     void cmdGo_Click();
-    void applyCovalentInterlock();
     void refuseStart(const QString &text, const QString &title);
 
     QuizSettings &m_settings;
     const IonCatalogue &m_catalogue;
     MessageSink &m_messages;
-    OnDemandWindow &m_periodicTable;
-    frmHelp &m_help;
 
     QButtonGroup *m_optCat = nullptr;
     QButtonGroup *m_optQT = nullptr;
