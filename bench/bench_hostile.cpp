@@ -1,9 +1,10 @@
-#include "hostilefiles.h"
 #include "statistics.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -47,16 +48,25 @@ struct Times {
     std::vector<double> tenth, full;
 };
 
-void HostileLoad(benchmark::State &state, HostileKind kind) {
-    const QTemporaryDir folder;
-    const HostileFile &file = hostileFile(kind);
-    const QString tenth = folder.filePath(QStringLiteral("tenth.dat"));
-    const QString full = folder.filePath(QStringLiteral("full.dat"));
-    // The head and tail alone: the checker's start, which the loader's own clock leaves out.
+// The files of scripts/hostile-files.sh, whole and with a tenth of their blocks.
+const QTemporaryDir folder;
+
+bool writeHostileFiles(const QString &subfolder, int divisor) {
+    QProcess script;
+    script.start(QStringLiteral("bash"), {QStringLiteral(HOSTILE_FILES_SCRIPT),
+                                          folder.filePath(subfolder), QString::number(divisor)});
+    return script.waitForFinished(-1) && script.exitCode() == 0;
+}
+
+void HostileLoad(benchmark::State &state, const QString &name) {
+    const QString tenth = folder.filePath(QStringLiteral("tenth/") + name);
+    const QString full = folder.filePath(QStringLiteral("full/") + name);
+    // A file of one comment: the checker's start, which the loader's own clock leaves out.
     const QString fixed = folder.filePath(QStringLiteral("fixed.dat"));
-    if (!writeHostileFile(file, file.repetitions / 10, tenth) ||
-        !writeHostileFile(file, file.repetitions, full) || !writeHostileFile(file, 0, fixed))
-        return state.SkipWithError("cannot write the hostile files");
+    QFile comment(fixed);
+    if (!comment.open(QIODevice::WriteOnly) || comment.write("; start\r\n") < 0)
+        return state.SkipWithError("cannot write the data file");
+    comment.close();
     Times loader, checker;
     for (auto _ : state) {
         const double start = checkerMs(fixed);
@@ -81,12 +91,13 @@ void HostileLoad(benchmark::State &state, HostileKind kind) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    for (const HostileKind kind :
-         {HostileKind::Mixed50MB, HostileKind::Line10MB, HostileKind::NulBytes,
-          HostileKind::Windows1252, HostileKind::MillionComments,
-          HostileKind::MillionInvalidHeaders, HostileKind::CrOnly}) {
-        const std::string name = std::string("Hostile/") + hostileFile(kind).name;
-        benchmark::RegisterBenchmark(name.c_str(), HostileLoad, kind)
+    if (!writeHostileFiles(QStringLiteral("full"), 1) ||
+        !writeHostileFiles(QStringLiteral("tenth"), 10))
+        return 1;
+    for (const QString &file :
+         QDir(folder.filePath(QStringLiteral("full"))).entryList(QDir::Files)) {
+        const std::string name = "Hostile/" + QFileInfo(file).completeBaseName().toStdString();
+        benchmark::RegisterBenchmark(name.c_str(), HostileLoad, file)
             ->Iterations(Rounds)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <unistd.h>
+
 // The peak resident memory of this process so far, in KiB (VmHWM in /proc/self/status);
 // -1 where the system does not tell.
 inline qint64 peakResidentKiB() {
@@ -20,4 +22,12 @@ inline void resetPeakResident() {
     QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
     if (clearRefs.open(QIODevice::WriteOnly))
         clearRefs.write("5");
+}
+
+// The resident memory now, in KiB, from the kernel's count of pages; -1 where it does not tell.
+inline qint64 residentKiB() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    return statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE) / 1024;
 }

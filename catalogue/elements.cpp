@@ -140,7 +140,7 @@ const Element &byNumber(int number) {
     return table.at(number - 1);
 }
 
-const Element *bySymbol(QStringView symbol) {
+const Element *bySymbol(QAnyStringView symbol) {
     const auto found = std::find_if(table.begin(), table.end(), [symbol](const Element &element) {
         return element.symbol == symbol;
     });

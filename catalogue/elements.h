@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QLatin1StringView>
-#include <QStringView>
+#include <QAnyStringView>
 
 #include <span>
 
@@ -54,7 +54,7 @@ std::span<const Element> all();
 
 const Element &byNumber(int number);
 // The element written with exactly this symbol, letter case included; null for none.
-const Element *bySymbol(QStringView symbol);
+const Element *bySymbol(QAnyStringView symbol);
 
 // Where an element sits in the drawn table: columns 0 to 17 are groups 1 to 18, rows 0 to 6 the
 // periods; row 7 holds the lanthanides and row 8 the actinides, starting below group 4.

@@ -81,22 +81,3 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libcups2")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 include(CPack)
-
-if(BUILD_TESTING)
-    # Installs into a scratch folder and validates what a desktop and a software centre read.
-    add_test(NAME packaging_files
-             COMMAND bash ${_ionarch_packaging_dir}/check-install.sh ${PROJECT_BINARY_DIR}
-                     ${CMAKE_COMMAND})
-    set_tests_properties(packaging_files PROPERTIES LABELS packaging SKIP_RETURN_CODE 77)
-
-    # Builds the package, installs it with apt, starts it as its launcher would, and removes
-    # it again: root only, one at a time on the machine. A sanitizer build is no package.
-    if(NOT CMAKE_CXX_FLAGS MATCHES "-fsanitize")
-        add_test(NAME packaging_deb
-                 COMMAND bash ${_ionarch_packaging_dir}/test-package.sh ${PROJECT_BINARY_DIR}
-                         ${CMAKE_CPACK_COMMAND})
-        # ctest -LE installs-package leaves it out.
-        set_tests_properties(packaging_deb PROPERTIES LABELS "packaging;installs-package"
-                             SKIP_RETURN_CODE 77 RUN_SERIAL ON TIMEOUT 900)
-    endif()
-endif()

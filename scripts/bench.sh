@@ -7,10 +7,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repetitions=${1:-1}
-bash scripts/install-deps.sh libbenchmark-dev jq
-cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-bench --parallel "$(nproc)" --target bench_startup bench_loader bench_quiz \
-    bench_hostile >/dev/null
+bash scripts/install-deps.sh libbenchmark-dev jq xvfb xauth
+cmake --preset bench >/dev/null
+cmake --build --preset bench >/dev/null
 bench=build-bench/bench
 results=$(mktemp -d)
 trap 'rm -rf "$results"' EXIT

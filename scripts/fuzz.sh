@@ -6,11 +6,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-targets=(loader answerkey answercheck)
+targets=(datafile answercheck)
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DIONARCH_FUZZ=ON -DBUILD_TESTING=OFF \
-    -DCMAKE_BUILD_TYPE=Debug
-cmake --build build-fuzz --parallel 2 --target "${targets[@]/#/fuzz_}"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

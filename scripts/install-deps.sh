@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Ionarch need on Debian 12; safe to repeat.
+# Installs what Ionarch needs on Debian 12 and is missing; safe to repeat.
+#   bash scripts/install-deps.sh              building and running the program
+#   bash scripts/install-deps.sh test         and everything the tests and checks use
+#   bash scripts/install-deps.sh PACKAGE...   and these packages
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev qt6-svg-dev fonts-liberation xvfb xauth cups printer-driver-cups-pdf poppler-utils
-    clang libclang-rt-14-dev # the fuzz targets: libFuzzer and the sanitizers of clang
-    xdotool openbox imagemagick # scripts/screenshots.sh: drives the windows and takes pictures
-    x11vnc # scripts/run.sh without a display: shows the virtual screen to a VNC viewer
-    desktop-file-utils appstream man-db # the packaging tests validate the installed files
-    dpkg-dev file # cpack's Debian package: dpkg-shlibdeps finds the libraries it needs
-    "$@")
+# xdotool tells scripts/run.sh whether a display answers.
+packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-liberation xdotool)
+# No display: the program runs on a virtual screen that a VNC viewer shows.
+[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || packages+=(xvfb xauth openbox x11vnc)
+if [ "${1:-}" = test ]; then
+    shift
+    packages+=(
+        cups printer-driver-cups-pdf poppler-utils # the report printed through a private scheduler
+        clang libclang-rt-14-dev # the fuzz targets: libFuzzer and the sanitizers of clang
+        desktop-file-utils appstream man-db # the installed files are validated
+        dpkg-dev file xvfb xauth # the Debian package, built, installed and started
+    )
+fi
+packages+=("$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -45,8 +45,8 @@ void IonarchApplication::startQuiz() {
 
 void IonarchApplication::questionWindowClosing() {
     m_periodicTable.unload();
+    // The help goes with the options window.
     m_options->close();
-    m_help->close();
 }
 
 void IonarchApplication::optionsWindowClosing() {

@@ -21,37 +21,24 @@ const QByteArray Findings = "3: Invalid datatype: [cations-multivalent]\n"
                             "AnionsPolyatomic: 0\nAnionsDerivative: 0\nAnionsHydrogen: 0\n"
                             "AnionsOther: 0\nCovalentSimple: 2\nCovalentComplex: 2\n";
 
-const QByteArray Listings = "[help1]\n"
-                            "CATIONS - MONOVALENT\n"
-                            "sodium            Na    +1\n"
-                            "\n"
-                            "CATIONS - MULITVALENT\n"
-                            "iron              Fe     +3 +2\n"
-                            "[help2]\n"
-                            "ANIONS - SIMPLE\n"
-                            "chloride             Cl      -1\n"
-                            "oxide                O       -2\n"
-                            "[helpC1]\n"
-                            "COVALENT - POSITIVE OXIDATION NUMBERS\n"
-                            "hydrogen             H        +1\n"
-                            "oxygen               O        +2\n"
-                            "[helpC2]\n"
-                            "COVALENT - COMPLEX COMPOUNDS\n"
-                            "water                    H2O      \n"
-                            "steam                    H2O      \n";
+// Each listing under its name, its line ends as the help window shows them.
+const QByteArray Listings =
+    "[help1]\nCATIONS - MONOVALENT\nsodium            Na    +1\n\n"
+    "CATIONS - MULITVALENT\niron              Fe     +3 +2\n"
+    "[help2]\nANIONS - SIMPLE\nchloride             Cl      -1\n"
+    "oxide                O       -2\n"
+    "[helpC1]\nCOVALENT - POSITIVE OXIDATION NUMBERS\n"
+    "hydrogen             H        +1\noxygen               O        +2\n"
+    "[helpC2]\nCOVALENT - COMPLEX COMPOUNDS\n"
+    "water                    H2O      \nsteam                    H2O      \n";
 
-const QByteArray Compounds = "[compounds]\n"
-                             "ionic\tsodium chloride\tNaCl\n"
-                             "ionic\tsodium oxide\tNa2O\n"
-                             "ionic\tiron(III) chloride\tFeCl3\n"
-                             "ionic\tiron(III) oxide\tFe2O3\n"
-                             "ionic\tiron(II) chloride\tFeCl2\n"
-                             "ionic\tiron(II) oxide\tFeO\n"
-                             "simple\thydrogen monochloride\tHCl\n"
-                             "simple\twater\tH2O\n"
-                             "simple\toxygen dichloride\tOCl2\n"
-                             "complex\twater\tH2O\n"
-                             "complex\twater\tH2O\n";
+const QByteArray Compounds =
+    "[compounds]\nionic\tsodium chloride\tNaCl\nionic\tsodium oxide\tNa2O\n"
+    "ionic\tiron(III) chloride\tFeCl3\nionic\tiron(III) oxide\tFe2O3\n"
+    "ionic\tiron(II) chloride\tFeCl2\nionic\tiron(II) oxide\tFeO\n"
+    "simple\thydrogen monochloride\tHCl\nsimple\twater\tH2O\n"
+    "simple\toxygen dichloride\tOCl2\ncomplex\twater\tH2O\n"
+    "complex\twater\tH2O\n";
 
 } // namespace
 
