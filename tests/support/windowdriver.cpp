@@ -1,5 +1,7 @@
 #include "windowdriver.h"
 
+#include "frmmain.h"
+
 #include <QApplication>
 #include <QTest>
 #include <QTextBlock>
@@ -7,11 +9,10 @@
 #include <QTimer>
 
 QWidget *topLevelWindow(const QString &name) {
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == name)
-            return window;
-    }
-    return nullptr;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto found = std::find_if(windows.begin(), windows.end(),
+                                    [&](QWidget *w) { return w->objectName() == name; });
+    return found == windows.end() ? nullptr : *found;
 }
 
 QStringList visibleWindows() {
@@ -24,50 +25,24 @@ QStringList visibleWindows() {
     return visible;
 }
 
-bool waitUntilActive(QWidget *window) {
-    return window && QTest::qWaitFor([window] {
-               const QWidget *focus = QApplication::focusWidget();
-               return window->isActiveWindow() && focus && focus->window() == window;
-           });
+QString shownText(const QString &window, const QString &name) {
+    const QWidget *widget = control(window, name);
+    return widget->property(qobject_cast<const QTextEdit *>(widget) ? "plainText" : "text")
+        .toString();
 }
 
-QString loweredText(const QTextEdit &box) {
-    QString marked;
-    for (auto it = box.document()->begin().begin(); !it.atEnd(); ++it) {
-        const bool lowered = it.fragment().charFormat().baselineOffset() < 0;
-        for (const QChar c : it.fragment().text())
-            marked += lowered ? QStringLiteral("_") + c : QString(c);
-    }
-    return marked;
+void click(const QString &window, const QString &name) {
+    QTest::mouseClick(control(window, name), Qt::LeftButton);
 }
-
-void whenWaiting(std::function<void()> action) {
-    QTimer::singleShot(0, qApp, std::move(action));
-}
-
-void inModalWindow(std::function<void()> action) {
-    whenWaiting([action = std::move(action)] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (waitUntilActive(modal))
-            action();
-        else
-            qWarning("no modal window became active");
-    });
-}
-
-namespace {
 
 // Keys without a focused control go to the active window, as the window system sends them.
-QWidget *keyTarget() {
-    QWidget *target = QApplication::focusWidget();
-    if (!target)
-        target = QApplication::activeWindow();
+static QWidget *keyTarget() {
+    QWidget *target =
+        QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
     if (!target)
         qFatal("no window takes keys");
     return target;
 }
-
-} // namespace
 
 void typeKeys(const QString &text) {
     QTest::keyClicks(keyTarget(), text);
@@ -78,6 +53,43 @@ void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) {
 }
 
 QString focusedControl() {
-    const QWidget *focus = QApplication::focusWidget();
-    return focus ? focus->objectName() : QString();
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
+bool waitUntilActive(QWidget *window) {
+    return window && QTest::qWaitFor([window] {
+               const QWidget *focus = QApplication::focusWidget();
+               return window->isActiveWindow() && focus && focus->window() == window;
+           });
+}
+
+void whenWaiting(std::function<void()> action) {
+    QTimer::singleShot(0, qApp, std::move(action));
+}
+
+void inModalWindow(std::function<void()> action) {
+    whenWaiting([action = std::move(action)] {
+        if (waitUntilActive(QApplication::activeModalWidget()))
+            action();
+        else
+            qWarning("no modal window became active");
+    });
+}
+
+QString loweredText(const QTextEdit &box) {
+    QString marked;
+    for (auto it = box.document()->begin().begin(); !it.atEnd(); ++it) {
+        for (const QChar c : it.fragment().text())
+            marked += (it.fragment().charFormat().baselineOffset() < 0 ? "_" : "") + QString(c);
+    }
+    return marked;
+}
+
+const QuizState &quizState() {
+    return qobject_cast<frmMain *>(topLevelWindow("frmMain"))->quiz().state();
+}
+
+QString expectedAnswer() {
+    return quizState().question.askName ? quizState().question.compoundName
+                                        : quizState().question.formula;
 }
