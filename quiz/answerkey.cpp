@@ -81,6 +81,17 @@ QList<Question> answerKeyQuestions(const IonCatalogue &catalogue) {
     return key;
 }
 
+std::optional<Question> questionShowing(const QList<Question> &key, const QString &shown) {
+    for (const Question &question : key) {
+        if (question.formula == shown || question.compoundName == shown) {
+            Question asked = question;
+            asked.askName = question.formula == shown;
+            return asked;
+        }
+    }
+    return std::nullopt;
+}
+
 QList<AnswerKeyRow> answerKey(const IonCatalogue &catalogue) {
     QList<AnswerKeyRow> rows;
     for (const Question &question : answerKeyQuestions(catalogue))

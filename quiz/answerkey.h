@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 struct AnswerKeyRow {
     CompoundKind kind;
     QString name;
@@ -21,5 +23,9 @@ struct AnswerKeyRow {
 // A charge digit listed twice gives its compounds twice, as the draw would. The questions
 // keep their ions or parts, so that an answer can be judged against them; askName is false.
 QList<Question> answerKeyQuestions(const IonCatalogue &catalogue);
+// The question of the key whose question box shows `shown`, with askName set: a formula asks
+// for the name, a name for the formula. Where two show the same text, the first is asked.
+std::optional<Question> questionShowing(const QList<Question> &key, const QString &shown);
+
 // The same compounds as the checker prints them.
 QList<AnswerKeyRow> answerKey(const IonCatalogue &catalogue);

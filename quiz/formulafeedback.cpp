@@ -102,7 +102,7 @@ Explanation orderReversed(const FormulaCase &c) {
         readTwoParts(c.answer, {c.anion}, {c.cation}).isEmpty())
         return std::nullopt;
     return (c.isIonic() ? u"the cation comes first: write %1 before %2."_s
-                        : u"keep the order of the name: write %1 before %2."_s)
+                        : u"write %1 before %2 in this formula."_s)
         .arg(c.cation.Formula, c.anion.Formula);
 }
 
@@ -143,10 +143,11 @@ Explanation otherCharge(const FormulaCase &c) {
         const IonEntry &metal = metals.entry(row);
         if (metal.Name != c.cation.Name || metal.Formula != c.cation.Formula)
             continue;
+        // The charge asked gives the formula asked, which the answer is not.
         for (QChar charge : metal.Charges) {
             Question other = c.question;
             other.cationCharge = charge;
-            if (charge != c.question.cationCharge && ionicFormula(other) == c.answer)
+            if (ionicFormula(other) == c.answer)
                 return u"%1 is %2; %3 has the charge +%4."_s.arg(
                     c.answer, ionicName(other), c.cationWithNumeral(), c.question.cationCharge);
         }

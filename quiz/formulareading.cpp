@@ -14,17 +14,16 @@ namespace {
 constexpr qsizetype MaxCountDigits = 3;
 
 // The count that starts text at `at`, which moves past it: 1 when no digit follows, nothing
-// for 0, a leading 0 or a count too long.
+// for a count too long.
 std::optional<int> readCount(QStringView text, qsizetype &at) {
     const qsizetype start = at;
     while (at < text.size() && isFormulaDigit(text[at]))
         ++at;
     if (at == start)
         return 1;
-    const QStringView digits = text.sliced(start, at - start);
-    if (digits.startsWith(u'0') || digits.size() > MaxCountDigits)
+    if (at - start > MaxCountDigits)
         return std::nullopt;
-    return digits.toInt();
+    return text.sliced(start, at - start).toInt();
 }
 
 // The ion at the start of text, bare or in parentheses, with its count; the characters it

@@ -37,8 +37,8 @@ QList<PrefixedWord> prefixReadings(QStringView word) {
         const QLatin1StringView elided = prefix.chopped(1);
         if (word.startsWith(prefix))
             readings.append({count, word.sliced(prefix.size())});
-        if ((prefix.endsWith(u'a') || prefix.endsWith(u'o')) && word.startsWith(elided) &&
-            word.size() > elided.size() && isVowel(word[elided.size()]))
+        if (word.startsWith(elided) && word.size() > elided.size() &&
+            isVowel(word[elided.size()]))
             readings.append({count, word.sliced(elided.size())});
     }
     return readings;
@@ -52,7 +52,7 @@ std::optional<int> numeralAfter(QStringView word, QStringView name) {
     const QStringView rest = word.sliced(name.size());
     if (rest.isEmpty())
         return 0;
-    if (rest.size() < 3 || !rest.startsWith(u'(') || !rest.endsWith(u')'))
+    if (!rest.startsWith(u'(') || !rest.endsWith(u')'))
         return std::nullopt;
     const QStringView numeral = rest.sliced(1, rest.size() - 2);
     for (int value = 1; value < int(NamingTables::RomanNumerals.size()); ++value) {
@@ -249,12 +249,13 @@ Explanation wrongIon(const NameCase &c) {
     if (!c.isIonic())
         return std::nullopt;
     QList<TwoPartReading> readings;
-    for (const IonEntry &cation : listedCations(c.catalogue)) {
-        const QString cationName = c.spelling(cation.Name);
-        for (const IonEntry &anion : listedAnions(c.catalogue)) {
-            const QString anionName = c.spelling(anion.Name);
-            for (const auto &[first, second] : c.halves) {
-                if (second == anionName && numeralAfter(first, cationName))
+    const QList<IonEntry> anions = listedAnions(c.catalogue);
+    for (const auto &[first, second] : c.halves) {
+        for (const IonEntry &anion : anions) {
+            if (second != c.spelling(anion.Name))
+                continue;
+            for (const IonEntry &cation : listedCations(c.catalogue)) {
+                if (numeralAfter(first, c.spelling(cation.Name)))
                     readings.append(TwoPartReading{{cation}, {anion}});
             }
         }

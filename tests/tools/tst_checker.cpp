@@ -62,28 +62,41 @@ private slots:
     void checkerReportsTheFile_data() {
         QTest::addColumn<QByteArray>("ionsDat"); // null: no ions.dat in the working folder
         QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QByteArray>("output");
         QTest::addColumn<int>("exitCode");
         QTest::addRow("findings in file order, then the counts")
-            << Course << QStringList() << Findings << 0;
+            << Course << QStringList() << QByteArray() << Findings << 0;
         QTest::addRow("listings, then the answer key")
-            << Course << QStringList{"--compounds", "--listings", "ions.dat"}
+            << Course << QStringList{"--compounds", "--listings", "ions.dat"} << QByteArray()
             << Findings + Listings + Compounds << 0;
         QTest::addRow("a missing file is fatal")
-            << QByteArray() << QStringList{"absent.dat"}
+            << QByteArray() << QStringList{"absent.dat"} << QByteArray()
             << QByteArray("0: Program error:: File absent.dat doesn't exist.\\n ... exiting ...\n")
             << 1;
         QTest::addRow("an empty file is fatal")
-            << QByteArray("") << QStringList()
+            << QByteArray("") << QStringList() << QByteArray()
             << QByteArray("0: Program error:: No data in IONS.DAT file.\n") << 1;
         QTest::addRow("two files are bad usage")
-            << Course << QStringList{"a.dat", "b.dat"} << QByteArray() << 2;
+            << Course << QStringList{"a.dat", "b.dat"} << QByteArray() << QByteArray() << 2;
         QTest::addRow("an unknown option is bad usage")
-            << Course << QStringList{"--colour"} << QByteArray() << 2;
+            << Course << QStringList{"--colour"} << QByteArray() << QByteArray() << 2;
+        QTest::addRow("judged answers, the findings apart; an unknown question fails")
+            << Course << QStringList{"--judge"}
+            << QByteArray("sodium chloride\tNaCl\nFeCl3\tiron(II) chloride\ngold\tAu\n")
+            << QByteArray(
+                   "correct\texact\t\n"
+                   "wrong\tnumeral-wrong\tIron(II) chloride would be FeCl2; find the charge "
+                   "that gives FeCl3.\n"
+                   "error\tunknown-question\tNo compound of the answer key shows \"gold\".\n")
+            << 1;
+        QTest::addRow("judging goes alone")
+            << Course << QStringList{"--judge", "--compounds"} << QByteArray() << QByteArray() << 2;
     }
     void checkerReportsTheFile() {
         QFETCH(QByteArray, ionsDat);
         QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
         QTemporaryDir folder;
         QFile file(folder.filePath("ions.dat"));
         QVERIFY(ionsDat.isNull() || (file.open(QIODevice::WriteOnly) && file.write(ionsDat) >= 0));
@@ -91,6 +104,8 @@ private slots:
         QProcess checker;
         checker.setWorkingDirectory(folder.path());
         checker.start(QStringLiteral(IONARCH_CHECK_PATH), arguments);
+        checker.write(input);
+        checker.closeWriteChannel();
         QVERIFY(checker.waitForFinished());
         QCOMPARE(checker.exitStatus(), QProcess::NormalExit);
         QTEST(checker.readAllStandardOutput(), "output");
