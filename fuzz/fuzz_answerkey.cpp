@@ -20,12 +20,6 @@
 
 namespace {
 
-class Silent final : public LoadDiagnostics {
-public:
-    void message(int, const Message &) override {}
-    void warning(int, const QString &) override {}
-};
-
 int digitValue(QChar digit) {
     return digit.unicode() - u'0';
 }

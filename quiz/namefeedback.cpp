@@ -37,8 +37,7 @@ QList<PrefixedWord> prefixReadings(QStringView word) {
         const QLatin1StringView elided = prefix.chopped(1);
         if (word.startsWith(prefix))
             readings.append({count, word.sliced(prefix.size())});
-        if (word.startsWith(elided) && word.size() > elided.size() &&
-            isVowel(word[elided.size()]))
+        if (word.startsWith(elided) && word.size() > elided.size() && isVowel(word[elided.size()]))
             readings.append({count, word.sliced(elided.size())});
     }
     return readings;

@@ -59,9 +59,17 @@ QString canonicalSpelling(const QString &name, bool joinHydrogen) {
     for (const auto &[variant, course] : Variants)
         spelling.replace(variant, course);
     // The course keeps every vowel but mono's: tetraoxide, pentaoxide.
-    for (int count = 4; count < int(NamingTables::GreekPrefixes.size()); ++count) {
-        const QString prefix = NamingTables::greekPrefix(count);
-        spelling.replace(prefix.chopped(1) + u"oxide"_s, prefix + u"oxide"_s);
+    static const QList<std::pair<QString, QString>> oxides = [] {
+        QList<std::pair<QString, QString>> pairs;
+        for (int count = 4; count < int(NamingTables::GreekPrefixes.size()); ++count) {
+            const QString prefix = NamingTables::greekPrefix(count);
+            pairs.append({prefix.chopped(1) + u"oxide"_s, prefix + u"oxide"_s});
+        }
+        return pairs;
+    }();
+    if (spelling.contains(u"oxide"_s)) {
+        for (const auto &[elided, course] : oxides)
+            spelling.replace(elided, course);
     }
     if (joinHydrogen)
         spelling.replace(u"hydrogen "_s, u"hydrogen"_s);
