@@ -7,6 +7,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <array>
 #include <numeric>
 #include <optional>
@@ -218,18 +219,17 @@ Explanation covalentCount(const FormulaCase &c) {
         return std::nullopt;
     const std::optional<QList<ElementRun>> typed = elementRuns(c.answer);
     const std::optional<QList<ElementRun>> expected = elementRuns(c.question.formula);
-    if (!typed || !expected || typed->size() != expected->size())
+    const auto sameElement = [](const ElementRun &a, const ElementRun &b) {
+        return a.symbol == b.symbol;
+    };
+    if (!typed || !expected ||
+        !std::equal(typed->begin(), typed->end(), expected->begin(), expected->end(), sameElement))
         return std::nullopt;
-    for (qsizetype run = 0; run < typed->size(); ++run) {
-        if (typed->at(run).symbol != expected->at(run).symbol)
-            return std::nullopt;
-    }
-    for (qsizetype run = 0; run < typed->size(); ++run) {
-        if (typed->at(run).count != expected->at(run).count)
-            return u"the count of %1 does not fit %2."_s.arg(typed->at(run).symbol,
-                                                             c.question.compoundName);
-    }
-    return std::nullopt;
+    // H2O1 runs as H2O does.
+    const auto otherCount = std::mismatch(typed->begin(), typed->end(), expected->begin()).first;
+    if (otherCount == typed->end())
+        return std::nullopt;
+    return u"the count of %1 does not fit %2."_s.arg(otherCount->symbol, c.question.compoundName);
 }
 
 const std::array<FeedbackRule<FormulaCase>, 13> FormulaRules = {{

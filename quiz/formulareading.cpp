@@ -32,12 +32,12 @@ qsizetype readPart(QStringView text, const IonEntry &ion, FormulaPart &part) {
     if (ion.Formula.isEmpty())
         return 0;
     part.ion = ion;
-    part.parenthesised = text.startsWith(u'(');
-    qsizetype at = part.parenthesised ? 1 : 0;
+    const bool parenthesised = text.startsWith(u'(');
+    qsizetype at = parenthesised ? 1 : 0;
     if (!text.sliced(at).startsWith(ion.Formula))
         return 0;
     at += ion.Formula.size();
-    if (part.parenthesised) {
+    if (parenthesised) {
         if (!text.sliced(at).startsWith(u')'))
             return 0;
         ++at;

@@ -15,11 +15,10 @@ namespace QuizRules {
 // The answer, normalised, starts with a capital letter or "(" and holds no space.
 bool readsAsFormula(QStringView answer);
 
-// One ion or element of a typed formula: "(NO3)2" is NO3 in parentheses with the count 2.
+// One ion or element of a typed formula with its count: "(NO3)2" and "NO32" are NO3 twice.
 struct FormulaPart {
     IonEntry ion;
     int count = 1;
-    bool parenthesised = false;
 };
 
 struct TwoPartReading {

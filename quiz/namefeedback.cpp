@@ -43,6 +43,13 @@ QList<PrefixedWord> prefixReadings(QStringView word) {
     return readings;
 }
 
+// The name, with a Greek prefix or without.
+bool isPrefixed(QStringView word, QStringView name) {
+    const QList<PrefixedWord> readings = prefixReadings(word);
+    return std::any_of(readings.begin(), readings.end(),
+                       [name](const PrefixedWord &reading) { return reading.stem == name; });
+}
+
 // 0 for the name alone, the value of the Roman numeral in parentheses after it, or nothing
 // when the word is something else.
 std::optional<int> numeralAfter(QStringView word, QStringView name) {
@@ -62,6 +69,7 @@ std::optional<int> numeralAfter(QStringView word, QStringView name) {
     return std::nullopt;
 }
 
+// A count of a simple covalent question, which composition empties when it is 1.
 int countValue(const QString &count) {
     return count.isEmpty() ? 1 : count.toInt();
 }
@@ -84,7 +92,8 @@ struct NameCase {
 
     bool isIonic() const { return question.kind == CompoundKind::Ionic; }
     QString spelling(const QString &name) const { return canonicalSpelling(name, isIonic()); }
-    // The two halves of the answer: this cation with or without a numeral, then the anion.
+    // When the answer is the question's cation, with a numeral or without, then `anion`: the
+    // numeral's value, 0 for none.
     std::optional<int> numeralBefore(QStringView anion) const {
         for (const auto &[cation, rest] : halves) {
             const std::optional<int> numeral = numeralAfter(cation, cationName);
@@ -125,14 +134,8 @@ Explanation orderReversed(const NameCase &c) {
         if (c.isIonic() && first == c.anionName && numeralAfter(second, c.cationName))
             return u"name the cation first: %1, then %2."_s.arg(c.question.cationName,
                                                                 c.question.anionName);
-        if (c.question.kind != CompoundKind::SimpleCovalent)
-            continue;
-        const auto isPrefixed = [](QStringView word, const QString &name) {
-            const QList<PrefixedWord> readings = prefixReadings(word);
-            return std::any_of(readings.begin(), readings.end(),
-                               [&](const PrefixedWord &reading) { return reading.stem == name; });
-        };
-        if (isPrefixed(first, c.anionName) && isPrefixed(second, c.cationName))
+        if (c.question.kind == CompoundKind::SimpleCovalent && isPrefixed(first, c.anionName) &&
+            isPrefixed(second, c.cationName))
             return u"name the elements in the order of the formula: %1 first."_s.arg(
                 c.question.cationName);
     }
