@@ -183,12 +183,9 @@ Explanation prefixesOnIonic(const NameCase &c) {
 Explanation monoFirst(const NameCase &c) {
     if (c.isIonic())
         return std::nullopt;
-    const QStringView typed(c.typed);
-    const QStringView firstWord =
-        typed.first(c.halves.isEmpty() ? typed.size() : c.halves.front().first.size());
-    for (const PrefixedWord &reading : prefixReadings(firstWord)) {
-        if (reading.count == 1 &&
-            reading.stem.toString().append(typed.sliced(firstWord.size())) == c.expected)
+    const QStringView expectedFirst = QStringView(c.expected).split(u' ').front();
+    for (const PrefixedWord &reading : prefixReadings(QStringView(c.typed).split(u' ').front())) {
+        if (reading.count == 1 && isPrefixed(expectedFirst, reading.stem))
             return u"the first element never takes mono: one atom has no prefix."_s;
     }
     return std::nullopt;
