@@ -74,13 +74,18 @@ int countValue(const QString &count) {
     return count.isEmpty() ? 1 : count.toInt();
 }
 
-// The question and answer in canonical spelling, and the answer split in two at each of its
-// spaces in turn.
+// A listed ion with its name in canonical spelling.
+struct NamedIon {
+    IonEntry ion;
+    QString name;
+};
+
+// The question and answer in canonical spelling, the answer split in two at each of its
+// spaces in turn, and for an ionic question the ions it may name instead.
 struct NameCase {
     NameCase(const Question &question, const QString &answer, const IonCatalogue &catalogue)
         : question(question)
         , answer(answer)
-        , catalogue(catalogue)
         , typed(spelling(answer))
         , expected(spelling(question.compoundName))
         , cationName(spelling(question.cationName))
@@ -88,6 +93,12 @@ struct NameCase {
         for (qsizetype space = typed.indexOf(u' '); space >= 0;
              space = typed.indexOf(u' ', space + 1))
             halves.append({QStringView(typed).first(space), QStringView(typed).sliced(space + 1)});
+        if (!isIonic())
+            return;
+        for (const IonEntry &cation : listedCations(catalogue))
+            cations.append({cation, spelling(cation.Name)});
+        for (const IonEntry &anion : listedAnions(catalogue))
+            anions.append({anion, spelling(anion.Name)});
     }
 
     bool isIonic() const { return question.kind == CompoundKind::Ionic; }
@@ -102,15 +113,31 @@ struct NameCase {
         }
         return std::nullopt;
     }
+    // The listed cation that the word names, with a numeral or without.
+    const IonEntry *cationNamed(QStringView word) const {
+        for (const NamedIon &cation : cations) {
+            if (numeralAfter(word, cation.name))
+                return &cation.ion;
+        }
+        return nullptr;
+    }
+    const IonEntry *anionNamed(QStringView word) const {
+        for (const NamedIon &anion : anions) {
+            if (word == anion.name)
+                return &anion.ion;
+        }
+        return nullptr;
+    }
 
     const Question &question;
     const QString &answer;
-    const IonCatalogue &catalogue;
     QString typed;
     QString expected;
     QString cationName;
     QString anionName;
     QList<std::pair<QStringView, QStringView>> halves;
+    QList<NamedIon> cations;
+    QList<NamedIon> anions;
 };
 
 using Explanation = std::optional<QString>;
@@ -160,19 +187,29 @@ Explanation numeralWrong(const NameCase &c) {
 }
 
 Explanation numeralNotNeeded(const NameCase &c) {
-    if (!c.isIonic() || c.question.multivalent || c.numeralBefore(c.anionName).value_or(0) == 0)
+    if (!c.isIonic() || c.question.multivalent)
         return std::nullopt;
-    return u"%1 has only one charge, so its name takes no numeral."_s.arg(c.question.cationName);
+    for (const auto &[cation, rest] : c.halves) {
+        if (numeralAfter(cation, c.cationName).value_or(0) > 0)
+            return u"%1 has only one charge, so its name takes no numeral."_s.arg(
+                c.question.cationName);
+    }
+    return std::nullopt;
+}
+
+// A word that names a listed ion as it stands, such as dichromate, has no prefix to read.
+QList<PrefixedWord> ionReadings(QStringView word, bool namesIon) {
+    return namesIon ? QList<PrefixedWord>{{0, word}} : prefixReadings(word);
 }
 
 Explanation prefixesOnIonic(const NameCase &c) {
     if (!c.isIonic())
         return std::nullopt;
     for (const auto &[first, second] : c.halves) {
-        for (const PrefixedWord &cation : prefixReadings(first)) {
-            for (const PrefixedWord &anion : prefixReadings(second)) {
-                if (cation.count + anion.count > 0 && numeralAfter(cation.stem, c.cationName) &&
-                    anion.stem == c.anionName)
+        for (const PrefixedWord &cation : ionReadings(first, c.cationNamed(first))) {
+            for (const PrefixedWord &anion : ionReadings(second, c.anionNamed(second))) {
+                if (cation.count + anion.count > 0 && c.cationNamed(cation.stem) &&
+                    c.anionNamed(anion.stem))
                     return u"ionic names take no Greek prefixes: the charges give the counts."_s;
             }
         }
@@ -235,11 +272,12 @@ QString otherIon(const IonEntry &typed, const QString &heldFormula) {
 Explanation wrongAnion(const NameCase &c) {
     if (!c.isIonic())
         return std::nullopt;
-    const QString family = anionFamily(c.question.anionFormula);
-    for (const IonEntry &anion : listedAnions(c.catalogue)) {
-        if (anion.Formula != c.question.anionFormula && anionFamily(anion.Formula) == family &&
-            c.numeralBefore(c.spelling(anion.Name)))
-            return otherIon(anion, c.question.anionFormula);
+    const QString &asked = c.question.anionFormula;
+    for (const auto &[cation, rest] : c.halves) {
+        const IonEntry *anion = c.anionNamed(rest);
+        if (anion && numeralAfter(cation, c.cationName) && anion->Formula != asked &&
+            anionFamily(anion->Formula) == anionFamily(asked))
+            return otherIon(*anion, asked);
     }
     return std::nullopt;
 }
@@ -248,16 +286,11 @@ Explanation wrongIon(const NameCase &c) {
     if (!c.isIonic())
         return std::nullopt;
     QList<TwoPartReading> readings;
-    const QList<IonEntry> anions = listedAnions(c.catalogue);
     for (const auto &[first, second] : c.halves) {
-        for (const IonEntry &anion : anions) {
-            if (second != c.spelling(anion.Name))
-                continue;
-            for (const IonEntry &cation : listedCations(c.catalogue)) {
-                if (numeralAfter(first, c.spelling(cation.Name)))
-                    readings.append(TwoPartReading{{cation}, {anion}});
-            }
-        }
+        const IonEntry *cation = c.cationNamed(first);
+        const IonEntry *anion = c.anionNamed(second);
+        if (cation && anion)
+            readings.append(TwoPartReading{{*cation}, {*anion}});
     }
     const std::optional<TwoPartReading> found =
         readingWithOtherIons(readings, c.question.cationSymbol, c.question.anionFormula);
