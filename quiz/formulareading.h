@@ -27,7 +27,8 @@ struct TwoPartReading {
 };
 
 // Every way to read the whole text as an entry of firstCandidates followed by one of
-// secondCandidates, each bare or in parentheses, each with an optional count of 1 or more.
+// secondCandidates, each bare or in parentheses, each with an optional count of up to three
+// digits.
 // Hg2Cl2 reads both as Hg2 with Cl2 and as Hg twice with Cl2 when Hg2 and Hg are listed.
 QList<TwoPartReading> readTwoParts(QStringView text, const QList<IonEntry> &firstCandidates,
                                    const QList<IonEntry> &secondCandidates);
