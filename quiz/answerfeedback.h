@@ -39,7 +39,7 @@ enum class AnswerCategory {
 struct AnswerFeedback {
     bool correct = false;
     AnswerCategory category = AnswerCategory::Unclassified;
-    // One sentence for the student; empty for a right answer and when unclassified.
+    // One sentence for the student; empty for an exact answer and when unclassified.
     QString explanation;
     // The name as the course spells it, for a spelling variant.
     QString courseSpelling;
@@ -48,8 +48,9 @@ struct AnswerFeedback {
 namespace QuizRules {
 
 // Judges as isCorrectAnswer does, but for spelling variants, which it takes as right too,
-// and says what a wrong answer gets wrong: the first category, in the order of the enum,
-// whose rule the answer meets. The catalogue gives the ions the answer may hold instead.
+// and says what a wrong answer gets wrong: the first mistake whose rule it meets, in the
+// order of the enum for a formula and in an order of their own for a name. The catalogue
+// gives the ions the answer may hold instead.
 AnswerFeedback judgeAnswer(const Question &question, const QString &typed,
                            const IonCatalogue &catalogue);
 
