@@ -13,21 +13,17 @@
 
 namespace {
 
-class Silent final : public LoadDiagnostics {
-public:
-    void message(int, const Message &) override {}
-    void warning(int, const QString &) override {}
-};
-
 void checkTables(const IonCatalogue &catalogue) {
     for (const IonTableInfo &info : IonTables) {
         const IonCategory &table = catalogue.table(info.table);
         require(table.count() <= IonCategory::Capacity, "a table holds at most 40 entries");
         for (int row = 1; row <= table.count(); ++row) {
             const IonEntry &entry = table.entry(row);
-            require(!entry.Name.isEmpty() && !entry.Formula.isEmpty(), "names and formulas are there");
+            require(!entry.Name.isEmpty() && !entry.Formula.isEmpty(),
+                    "names and formulas are there");
             for (const QString *field : {&entry.Name, &entry.Formula})
-                require(!field->contains(u',') && !field->contains(u'\r') && !field->contains(u'\n'),
+                require(!field->contains(u',') && !field->contains(u'\r') &&
+                            !field->contains(u'\n'),
                         "fields hold no comma and no line end");
             require(info.usesCharges ? !entry.Charges.isEmpty() && isDigits(entry.Charges) &&
                                            !entry.Charges.contains(u'0')
@@ -46,6 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     loadIons(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)), catalogue, silent);
     checkTables(catalogue);
     for (const AnswerKeyRow &row : answerKey(catalogue))
-        require(!row.name.isEmpty() && !row.formula.isEmpty(), "every compound has a name and a formula");
+        require(!row.name.isEmpty() && !row.formula.isEmpty(),
+                "every compound has a name and a formula");
     return 0;
 }

@@ -18,7 +18,7 @@ QStringList drawableCharges(const QString &charges) {
 }
 
 void appendIonicCompounds(const IonCatalogue &catalogue, const IonEntry &cation,
-                          QList<AnswerKeyRow> &key) {
+                          QList<Question> &key) {
     for (const QString &charge : drawableCharges(cation.Charges)) {
         for (const auto &[table, bit] : AnionTablesInDrawOrder) {
             const IonCategory &anions = catalogue.table(table);
@@ -28,21 +28,20 @@ void appendIonicCompounds(const IonCatalogue &catalogue, const IonEntry &cation,
                 drawn.question.multivalent = cation.Charges.size() > 1;
                 drawn.question.takeAnion(anions.entry(row));
                 QuestionDraw::ComposeIonicCompound(drawn);
-                key.append(
-                    {CompoundKind::Ionic, drawn.question.compoundName, drawn.question.formula});
+                key.append(drawn.question);
             }
         }
     }
 }
 
-void appendCovalentCompound(const IonCatalogue &catalogue, CompoundKind kind, Question &question,
-                            QList<AnswerKeyRow> &key) {
+void appendCovalentCompound(const IonCatalogue &catalogue, Question &question,
+                            QList<Question> &key) {
     QuizRules::adoptListedName(question, catalogue.table(IonTable::CovalentComplex));
-    key.append({kind, question.compoundName, question.formula});
+    key.append(question);
 }
 
 void appendSimpleCovalentCompounds(const IonCatalogue &catalogue, const IonEntry &element,
-                                   QList<AnswerKeyRow> &key) {
+                                   QList<Question> &key) {
     const IonCategory &anions = catalogue.table(IonTable::AnionsSimple);
     for (const QString &count : drawableCharges(element.Charges)) {
         for (int row = 1; row <= anions.count(); ++row) {
@@ -53,15 +52,15 @@ void appendSimpleCovalentCompounds(const IonCatalogue &catalogue, const IonEntry
             question.takeCation(element, count);
             question.takeAnion(anion);
             QuizRules::composeSimpleCovalent(question);
-            appendCovalentCompound(catalogue, CompoundKind::SimpleCovalent, question, key);
+            appendCovalentCompound(catalogue, question, key);
         }
     }
 }
 
 } // namespace
 
-QList<AnswerKeyRow> answerKey(const IonCatalogue &catalogue) {
-    QList<AnswerKeyRow> key;
+QList<Question> answerKeyQuestions(const IonCatalogue &catalogue) {
+    QList<Question> key;
     for (IonTable table : {IonTable::CationsMonovalent, IonTable::CationsMultivalent}) {
         const IonCategory &cations = catalogue.table(table);
         for (int row = 1; row <= cations.count(); ++row)
@@ -74,9 +73,28 @@ QList<AnswerKeyRow> answerKey(const IonCatalogue &catalogue) {
     const IonCategory &compounds = catalogue.table(IonTable::CovalentComplex);
     for (int row = 1; row <= compounds.count(); ++row) {
         Question question;
+        question.kind = CompoundKind::ComplexCovalent;
         question.compoundName = compounds.entry(row).Name;
         question.formula = compounds.entry(row).Formula;
-        appendCovalentCompound(catalogue, CompoundKind::ComplexCovalent, question, key);
+        appendCovalentCompound(catalogue, question, key);
     }
     return key;
+}
+
+std::optional<Question> questionShowing(const QList<Question> &key, const QString &shown) {
+    for (const Question &question : key) {
+        if (question.formula == shown || question.compoundName == shown) {
+            Question asked = question;
+            asked.askName = question.formula == shown;
+            return asked;
+        }
+    }
+    return std::nullopt;
+}
+
+QList<AnswerKeyRow> answerKey(const IonCatalogue &catalogue) {
+    QList<AnswerKeyRow> rows;
+    for (const Question &question : answerKeyQuestions(catalogue))
+        rows.append({question.kind, question.compoundName, question.formula});
+    return rows;
 }

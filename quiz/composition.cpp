@@ -72,6 +72,14 @@ QString ionicHelpText(const Question &question) {
         .join(LineBreak);
 }
 
+QString simpleCovalentName(const QString &firstName, int firstCount, const QString &secondName,
+                           int secondCount) {
+    QString name = firstName + u' ' + NamingTables::greekPrefix(secondCount) + secondName;
+    if (firstCount > 1)
+        name.prepend(NamingTables::greekPrefix(firstCount));
+    return name.replace(QStringLiteral("monooxide"), QStringLiteral("monoxide"));
+}
+
 void composeSimpleCovalent(Question &question) {
     int secondCount = question.cationCharge.toInt();
     int firstCount = question.anionCharge.toInt();
@@ -79,11 +87,9 @@ void composeSimpleCovalent(Question &question) {
     secondCount /= divisor;
     firstCount /= divisor;
 
-    QString name =
-        question.cationName + u' ' + NamingTables::greekPrefix(secondCount) + question.anionName;
-    if (firstCount > 1)
-        name.prepend(NamingTables::greekPrefix(firstCount));
-    question.compoundName = name.replace(QStringLiteral("monooxide"), QStringLiteral("monoxide"));
+    question.kind = CompoundKind::SimpleCovalent;
+    question.compoundName =
+        simpleCovalentName(question.cationName, firstCount, question.anionName, secondCount);
     question.formula = formulaPart(question.cationSymbol, firstCount) +
                        formulaPart(question.anionFormula, secondCount);
     question.cationCharge = countText(secondCount);

@@ -25,6 +25,11 @@ QString ionicFormula(const Question &question);
 // The five lines that describe the cation and anion of an ionic question.
 QString ionicHelpText(const Question &question);
 
+// "diphosphorus pentaoxide": the second element always has its count's Greek prefix, "mono"
+// included; the first has one only for more than one atom; "monooxide" is contracted.
+QString simpleCovalentName(const QString &firstName, int firstCount, const QString &secondName,
+                           int secondCount);
+
 // Names and writes a simple covalent compound from the element (cationCharge counts the
 // second element's atoms) and the second element (anionCharge counts the first's). The
 // counts are brought to lowest terms and left in the question, emptied when 1.

@@ -46,6 +46,7 @@ void QuestionDraw::ChooseCovalentCompound(Question &question) {
     if (drawCovalentKind() == CovalentKind::Complex) {
         const IonCategory &compounds = m_catalogue.table(IonTable::CovalentComplex);
         const IonEntry &compound = compounds.entry(randomRow(m_random, compounds.count()));
+        question.kind = CompoundKind::ComplexCovalent;
         question.compoundName = compound.Name;
         question.formula = compound.Formula;
         // Two texts that always differ, so the first draw always stands.

@@ -8,6 +8,8 @@
 
 #include <array>
 
+enum class CompoundKind { Ionic, SimpleCovalent, ComplexCovalent };
+
 // The question on screen, with its expected answers.
 struct Question {
     // Ionic: the cation. Simple covalent: the first element, whose cationCharge counts
@@ -22,13 +24,14 @@ struct Question {
     QString anionCharge;
     bool multivalent = false; // the cation's charge was drawn from several
     bool askName = false;     // the formula is shown and the name asked
+    CompoundKind kind = CompoundKind::Ionic;
     QString compoundName;
     QString formula;
 
     // The cation's or element's name and symbol, with the one charge or count in force.
     void takeCation(const IonEntry &entry, const QString &charge);
     void takeAnion(const IonEntry &entry);
-    // Empties the eight texts; the two flags stay.
+    // Empties the eight texts; the two flags and the kind stay.
     void clearTexts();
 };
 

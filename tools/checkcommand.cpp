@@ -1,12 +1,13 @@
 #include "checkcommand.h"
 
+#include "answerjudge.h"
 #include "answerkey.h"
 #include "checkreport.h"
 #include "loader.h"
 
 #include <QCommandLineParser>
 
-int runCheck(const QStringList &arguments, QTextStream &out, QTextStream &err) {
+int runCheck(const QStringList &arguments, QTextStream &in, QTextStream &out, QTextStream &err) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Checks an Ionarch data file and reports every line that the program "
@@ -22,14 +23,25 @@ int runCheck(const QStringList &arguments, QTextStream &out, QTextStream &err) {
         QStringLiteral("Also print the answer key: every compound the quiz can ask, as "
                        "KIND<TAB>NAME<TAB>FORMULA."));
     parser.addOption(compoundsOption);
+    const QCommandLineOption judgeOption(
+        QStringLiteral("judge"),
+        QStringLiteral("Judge answers instead: read lines SHOWN<TAB>TYPED from standard input, "
+                       "SHOWN being the name or formula a question shows, and print "
+                       "VERDICT<TAB>CATEGORY<TAB>EXPLANATION for each. The findings go to "
+                       "standard error."));
+    parser.addOption(judgeOption);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("The data file; ions.dat when not given."),
                                  QStringLiteral("[FILE]"));
 
-    if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
+    const bool parsed = parser.parse(arguments);
+    const bool judging = parsed && parser.isSet(judgeOption);
+    if (!parsed || parser.positionalArguments().size() > 1 ||
+        (judging && (parser.isSet(listingsOption) || parser.isSet(compoundsOption)))) {
         const QString problem = parser.positionalArguments().size() > 1
                                     ? QStringLiteral("Give at most one data file.")
-                                    : parser.errorText();
+                                : judging ? QStringLiteral("--judge goes without other options.")
+                                          : parser.errorText();
         err << problem << "\n\n" << parser.helpText();
         return CheckBadUsage;
     }
@@ -41,9 +53,11 @@ int runCheck(const QStringList &arguments, QTextStream &out, QTextStream &err) {
     const QStringList files = parser.positionalArguments();
     const QString path = files.isEmpty() ? QStringLiteral("ions.dat") : files.first();
     IonCatalogue catalogue;
-    CheckReport report(out);
+    CheckReport report(judging ? err : out);
     if (LoadIonsFile(path, catalogue, report) != LoadStatus::Loaded)
         return CheckFatalFile;
+    if (judging)
+        return judgeAnswers(catalogue, in, out) ? CheckDone : CheckUnknownQuestion;
     report.writeCounts(catalogue);
     if (parser.isSet(listingsOption))
         report.writeListings(catalogue.listings);

@@ -1,3 +1,5 @@
+#include "table.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -5,40 +7,10 @@
 
 namespace {
 
-// A small course with three faulty lines; oxygen meets oxide, which the quiz never asks, and
-// steam shares the formula of water, which is asked by its first name.
-const QByteArray Course = "[Cations-monovalent]\r\nsodium,Na,1\r\n"
-                          "[cations-multivalent]\r\niron,Fe,x\r\nlead,Pb\r\n\r\n"
-                          "[Cations-multivalent]\r\niron,Fe,32\r\n"
-                          "[Anions-simple]\r\nchloride,Cl,1\r\noxide,O,2\r\n"
-                          "[Covalent-simple]\r\nhydrogen,H,1\r\noxygen,O,2\r\n"
-                          "[Covalent-complex]\r\nwater,H2O\r\nsteam,H2O";
-
-const QByteArray Findings = "3: Invalid datatype: [cations-multivalent]\n"
-                            "4: ionarch50: NAN:x\n"
-                            "5: warning: no charge field: line ignored\n"
-                            "CationsMonovalent: 1\nCationsMultivalent: 1\nAnionsSimple: 2\n"
-                            "AnionsPolyatomic: 0\nAnionsDerivative: 0\nAnionsHydrogen: 0\n"
-                            "AnionsOther: 0\nCovalentSimple: 2\nCovalentComplex: 2\n";
-
-// Each listing under its name, its line ends as the help window shows them.
-const QByteArray Listings =
-    "[help1]\nCATIONS - MONOVALENT\nsodium            Na    +1\n\n"
-    "CATIONS - MULITVALENT\niron              Fe     +3 +2\n"
-    "[help2]\nANIONS - SIMPLE\nchloride             Cl      -1\n"
-    "oxide                O       -2\n"
-    "[helpC1]\nCOVALENT - POSITIVE OXIDATION NUMBERS\n"
-    "hydrogen             H        +1\noxygen               O        +2\n"
-    "[helpC2]\nCOVALENT - COMPLEX COMPOUNDS\n"
-    "water                    H2O      \nsteam                    H2O      \n";
-
-const QByteArray Compounds =
-    "[compounds]\nionic\tsodium chloride\tNaCl\nionic\tsodium oxide\tNa2O\n"
-    "ionic\tiron(III) chloride\tFeCl3\nionic\tiron(III) oxide\tFe2O3\n"
-    "ionic\tiron(II) chloride\tFeCl2\nionic\tiron(II) oxide\tFeO\n"
-    "simple\thydrogen monochloride\tHCl\nsimple\twater\tH2O\n"
-    "simple\toxygen dichloride\tOCl2\ncomplex\twater\tH2O\n"
-    "complex\twater\tH2O\n";
+QByteArray tableFile(const QString &name) {
+    QFile file(QStringLiteral(IONARCH_TEST_TABLES "/checker/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 } // namespace
 
@@ -47,41 +19,29 @@ class CheckerTest : public QObject {
 
 private slots:
     void checkerReportsTheFile_data() {
-        QTest::addColumn<QByteArray>("ionsDat"); // null: no ions.dat in the working folder
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QByteArray>("output");
-        QTest::addColumn<int>("exitCode");
-        QTest::addRow("findings in file order, then the counts")
-            << Course << QStringList() << Findings << 0;
-        QTest::addRow("listings, then the answer key")
-            << Course << QStringList{"--compounds", "--listings", "ions.dat"}
-            << Findings + Listings + Compounds << 0;
-        QTest::addRow("a missing file is fatal")
-            << QByteArray() << QStringList{"absent.dat"}
-            << QByteArray("0: Program error:: File absent.dat doesn't exist.\\n ... exiting ...\n")
-            << 1;
-        QTest::addRow("an empty file is fatal")
-            << QByteArray("") << QStringList()
-            << QByteArray("0: Program error:: No data in IONS.DAT file.\n") << 1;
-        QTest::addRow("two files are bad usage")
-            << Course << QStringList{"a.dat", "b.dat"} << QByteArray() << 2;
-        QTest::addRow("an unknown option is bad usage")
-            << Course << QStringList{"--colour"} << QByteArray() << 2;
+        QTest::addColumn<QStringList>("row");
+        for (const QStringList &row : tableRows("checker.tsv"))
+            QTest::addRow("%s", qPrintable(row[0])) << row;
     }
     void checkerReportsTheFile() {
-        QFETCH(QByteArray, ionsDat);
-        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, row);
         QTemporaryDir folder;
-        QFile file(folder.filePath("ions.dat"));
-        QVERIFY(ionsDat.isNull() || (file.open(QIODevice::WriteOnly) && file.write(ionsDat) >= 0));
-        file.close();
+        QFile ionsDat(folder.filePath("ions.dat"));
+        QVERIFY(row[1] == "none" ||
+                (ionsDat.open(QIODevice::WriteOnly) &&
+                 ionsDat.write(row[1] == "course" ? tableFile("course.dat") : "") >= 0));
+        ionsDat.close();
         QProcess checker;
         checker.setWorkingDirectory(folder.path());
-        checker.start(QStringLiteral(IONARCH_CHECK_PATH), arguments);
-        QVERIFY(checker.waitForFinished());
-        QCOMPARE(checker.exitStatus(), QProcess::NormalExit);
-        QTEST(checker.readAllStandardOutput(), "output");
-        QTEST(checker.exitCode(), "exitCode");
+        checker.start(QStringLiteral(IONARCH_CHECK_PATH), row[2].split(u' ', Qt::SkipEmptyParts));
+        checker.write(cellBytes(row[3]));
+        checker.closeWriteChannel();
+        QVERIFY(checker.waitForFinished() && checker.exitStatus() == QProcess::NormalExit);
+        QByteArray expected;
+        for (const QString &file : row[4].split(u' ', Qt::SkipEmptyParts))
+            expected += tableFile(file);
+        QCOMPARE(checker.readAllStandardOutput(), expected);
+        QCOMPARE(QString::number(checker.exitCode()), row[5]);
     }
 };
 

@@ -304,7 +304,7 @@ private slots:
     void badDataFileEndsWithStatusOneAfterItsBoxBeforeAnyWindow() {
         QTemporaryDir folder;
         QFile file(folder.filePath("ions.dat"));
-        for (const QString &message :
+        for (const char *message :
              {"doesn't exist.\r\n ... exiting ...", "No data in IONS.DAT file."}) {
             Program program;
             QCOMPARE(program.application.exec(file.fileName()), 1);
@@ -351,7 +351,7 @@ private slots:
         Program program;
         QVERIFY(program.startQuiz());
         CloseLog log;
-        for (const QString &name : {"frmMain", "frmOpt", "frmPT", "frmHelp"}) {
+        for (const char *name : {"frmMain", "frmOpt", "frmPT", "frmHelp"}) {
             topLevelWindow(name)->installEventFilter(&log);
             connect(topLevelWindow(name), &QObject::destroyed, &log,
                     [&log, name] { log.order << name; });
