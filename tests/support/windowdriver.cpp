@@ -45,7 +45,8 @@ static QWidget *keyTarget() {
 }
 
 void typeKeys(const QString &text) {
-    QTest::keyClicks(keyTarget(), text);
+    for (const QChar c : text) // each key to where the one before left the focus
+        QTest::keyClick(keyTarget(), c.toLatin1());
 }
 
 void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) {

@@ -23,7 +23,7 @@ template <class Control = QWidget> Control *control(const QString &window, const
 QString shownText(const QString &window, const QString &name);
 void click(const QString &window, const QString &name);
 
-// Keys to the control with the keyboard focus; "\r" in the text is Enter.
+// Keys to the control with the keyboard focus; "\r" in the text is Enter, "\t" Tab.
 void typeKeys(const QString &text);
 void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 QString focusedControl();

@@ -10,6 +10,7 @@
 #include "windowdriver.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -154,6 +155,29 @@ private slots:
         }
     }
 
+    void optionsArePlayedByKeys() {
+        Fakes fakes(BeforeLoad);
+        frmOpt options(fakes.settings, fakes.catalogue, fakes.messages);
+        onScreen(options);
+        // Every check box, and the selected option of each group, in the order of the layout.
+        QStringList stops{focusedControl()};
+        for (int stop = 0; stop < 10; ++stop) {
+            pressKey(Qt::Key_Tab);
+            stops << focusedControl();
+        }
+        QCOMPARE(stops, QStringList({"cmdGo", "optCat0", "chkAn1", "chkAn2", "chkAn4", "chkAn8",
+                                     "chkAn16", "optQT2", "chkCov1", "chkCov2", "cmdGo"}));
+        // The arrows move the selection within a group, Space ticks a box, Enter starts.
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Down, Qt::Key_Down, Qt::Key_Tab,
+                                  Qt::Key_Space, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return})
+            pressKey(key);
+        QCOMPARE(
+            fakes.settings,
+            (QuizSettings{CationKind::Both, AnionCategory::Polyatomic, {}, QuestionKind::Mixed}));
+        QCOMPARE(focusedControl(), "chkAn2");
+        QVERIFY(!control("frmOpt", "cmdGo")->isVisible());
+    }
+
     void startRefusesWithoutAnAnionOrAQuestionAndGoesOnceOnEnter() {
         Fakes fakes(BeforeLoad);
         fakes.catalogue = catalogueFrom("[Anions-simple]\r\nchloride,Cl,1\r\n");
@@ -213,6 +237,35 @@ private slots:
         QCOMPARE(::notice(),
                  QStringList({"", window.palette().button().color().name(), "inputs on"}));
         QCOMPARE(focusedControl(), "rtfAnswer");
+    }
+
+    void waitingNoticesTakeTheKeyboardAndGoOnAKey_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<bool>("giveUp"); // with the keyboard alone, else a wrong answer
+        QTest::addRow("wrong answer, Enter") << Qt::Key_Return << false;
+        QTest::addRow("wrong answer, Space") << Qt::Key_Space << false;
+        QTest::addRow("wrong answer, Escape") << Qt::Key_Escape << false;
+        QTest::addRow("given up by Tab and Space, then Enter") << Qt::Key_Return << true;
+    }
+    void waitingNoticesTakeTheKeyboardAndGoOnAKey() {
+        QFETCH(Qt::Key, key);
+        QFETCH(bool, giveUp);
+        Fakes fakes;
+        frmMain window(fakes.services());
+        onScreen(window);
+        QStringList seen;
+        whenWaiting([&] {
+            const QAccessibleInterface *notice =
+                QAccessible::queryAccessibleInterface(control("frmMain", "lblResults"));
+            seen << focusedControl() << notice->text(QAccessible::Name).section(u'\n', 0, 0);
+            pressKey(key);
+        });
+        giveUp ? typeKeys("\t\t ") : typeKeys("xyz\r");
+        QCOMPARE(seen, QStringList({"lblResults", giveUp ? "The correct answer is:"
+                                                         : "Incorrect answer, try again."}));
+        QCOMPARE(focusedControl(), "rtfAnswer");
+        QCOMPARE(shownText("frmMain", "lblWrong") + shownText("frmMain", "rtfAnswer"),
+                 giveUp ? "1 wrong" : "xyz");
     }
 
     void helpKeysAndAboutReachTheHelp() {
@@ -345,6 +398,7 @@ private slots:
             << "frmMain" << QStringList{"frmMain", "frmPT", "frmOpt", "frmHelp"};
         QTest::addRow("Exit command")
             << "mnuExit" << QStringList{"frmMain", "frmPT", "frmOpt", "frmHelp"};
+        QTest::addRow("Alt+X") << "Alt+X" << QStringList{"frmMain", "frmPT", "frmOpt", "frmHelp"};
     }
     void closingDecidesWhichWindowsGo() {
         QFETCH(QString, closed);
@@ -356,22 +410,28 @@ private slots:
             connect(topLevelWindow(name), &QObject::destroyed, &log,
                     [&log, name] { log.order << name; });
         }
-        closed == "mnuExit" ? clickMenu("mnuExit") : void(topLevelWindow(closed)->close());
+        if (closed == "mnuExit")
+            clickMenu("mnuExit");
+        else if (closed == "Alt+X")
+            pressKey(Qt::Key_X, Qt::AltModifier);
+        else
+            topLevelWindow(closed)->close();
         QTEST(log.order, "order");
         QCOMPARE(visibleWindows(), closed == "frmOpt" ? QStringList{"frmMain"} : QStringList());
     }
 
-    void realMessageBoxShowsTheMessageWithNoAsTheDefault() {
+    void realMessageBoxShowsItsTextAsItStandsWithNoAsTheDefault() {
         QStringList seen;
         inModalWindow([&] {
-            seen << QApplication::activeModalWidget()->windowTitle()
-                 << QApplication::activeModalWidget()->property("text").toString();
+            const auto *text =
+                QApplication::activeModalWidget()->findChild<QLabel *>("qt_msgbox_label");
+            seen << QApplication::activeModalWidget()->windowTitle() << text->text()
+                 << QString::number(text->textFormat() == Qt::PlainText);
             pressKey(Qt::Key_Return);
         });
-        QCOMPARE(DialogMessageSink().show(
-                     {"Print?\r\nNow", "", MessageIcon::Question, MessageButtons::YesNo}),
-                 MessageAnswer::No);
-        QCOMPARE(seen, QStringList({"ionarch50", "Print?\nNow"}));
+        const Message dataLine{"[x<br>\r\ny]", "", MessageIcon::Question, MessageButtons::YesNo};
+        QCOMPARE(DialogMessageSink().show(dataLine), MessageAnswer::No);
+        QCOMPARE(seen, QStringList({"ionarch50", "[x<br>\ny]", "1"}));
     }
 };
 

@@ -30,6 +30,8 @@ MessageAnswer DialogMessageSink::show(const Message &message) {
     QMessageBox box(boxIcon(message.icon), message.shownTitle(),
                     withDisplayLineBreaks(message.text),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    // Data-file text in a box is shown as it stands, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     if (yesNo)
         box.setDefaultButton(QMessageBox::No);
     switch (box.exec()) {

@@ -18,8 +18,12 @@ bool NoticeClickWaiter::waitForClick() {
         wait.quit();
     });
     const QScopedValueRollback running(m_runningWait, &wait);
+    // The keyboard goes to the notice, so that a key dismisses it and a screen reader reads it.
+    m_notice.setFocusPolicy(Qt::StrongFocus);
+    m_notice.setFocus(Qt::OtherFocusReason);
     // The application's quit ends the wait as well, without a click.
     wait.exec();
+    m_notice.setFocusPolicy(Qt::NoFocus);
     return clicked && !m_abandoned;
 }
 

@@ -6,7 +6,8 @@ class NoticeLabel;
 class QEventLoop;
 
 // Waits for the click on a notice in an event loop of its own, so that the program stays
-// usable meanwhile. The question window abandons the wait when it closes.
+// usable meanwhile; the notice has the keyboard while it waits. The question window abandons
+// the wait when it closes.
 class NoticeClickWaiter final : public NoticeWaiter {
 public:
     explicit NoticeClickWaiter(NoticeLabel &notice);

@@ -3,6 +3,8 @@
 #include "colouredlabel.h"
 #include "textdisplay.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -35,11 +37,17 @@ void NoticeLabel::showNotice(NoticeKind kind, const QString &text) {
     setEnabled(true);
     colourLabel(*this, noticeColour(kind), m_textColour, LabelBorder::Single);
     setText(withDisplayLineBreaks(text));
+    setAccessibleName(this->text());
+    if (kind == NoticeKind::Correct) {
+        QAccessibleEvent alert(this, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 }
 
 void NoticeLabel::clearNotice() {
     colourLabel(*this, m_restColour, m_textColour, LabelBorder::None);
     clear();
+    setAccessibleName(QString());
 }
 
 void NoticeLabel::mousePressEvent(QMouseEvent *event) {
@@ -50,4 +58,17 @@ void NoticeLabel::mousePressEvent(QMouseEvent *event) {
 void NoticeLabel::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void NoticeLabel::keyPressEvent(QKeyEvent *event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Escape:
+        emit clicked();
+        break;
+    default:
+        QLabel::keyPressEvent(event);
+    }
 }

@@ -5,8 +5,9 @@
 #include <QLabel>
 
 // The results notice of the question window: the outcome of an answer on a coloured panel.
-// While enabled it answers a click with the left button, which is how the student
-// dismisses a notice that waits.
+// While enabled it answers a click with the left button, and Enter, Space or Escape while
+// it has the keyboard, which is how the student dismisses a notice that waits. A screen
+// reader reads its text as its name; a notice that does not wait is announced as an alert.
 class NoticeLabel : public QLabel {
     Q_OBJECT
 public:
@@ -23,6 +24,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QColor m_textColour;

@@ -12,7 +12,8 @@ QString wrapToWidth(const QString &text, const QFont &font, int width);
 
 // An option button or check box whose caption goes on over further lines where it is
 // wider than the button, as the narrow, tall buttons of the options window need. The
-// whole button answers clicks, not only its caption.
+// whole button answers clicks, not only its caption. Every check box is a Tab stop of its
+// own, also in a button group, where Qt would let only the member last focused take Tab.
 template <class Button> class WrappingButton : public Button {
 public:
     using Button::Button;
@@ -27,6 +28,13 @@ protected:
     }
 
     bool hitButton(const QPoint &pos) const override { return this->rect().contains(pos); }
+
+    void focusInEvent(QFocusEvent *event) override {
+        if constexpr (IsOption)
+            Button::focusInEvent(event);
+        else
+            QWidget::focusInEvent(event); // not the group's single Tab stop
+    }
 
 private:
     static constexpr bool IsOption = std::is_base_of_v<QRadioButton, Button>;

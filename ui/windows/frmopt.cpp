@@ -140,6 +140,11 @@ frmOpt::frmOpt(QuizSettings &settings, const IonCatalogue &catalogue, MessageSin
         setTabOrder(stop->second, std::next(stop)->second);
 
     loadDefaults();
+    // An option group is one Tab stop, its selected option; the arrow keys move within it.
+    for (QButtonGroup *options : {m_optCat, m_optQT}) {
+        for (QAbstractButton *option : options->buttons())
+            option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    }
     connect(m_optCat, &QButtonGroup::idToggled, this, &frmOpt::optCat_Click);
     connect(m_optQT, &QButtonGroup::idToggled, this, &frmOpt::optQT_Click);
     connect(m_chkAn, &QButtonGroup::idToggled, this, &frmOpt::chkAn_Click);
