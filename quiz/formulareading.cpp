@@ -129,8 +129,8 @@ QString withoutExtraParentheses(QStringView text) {
         const QStringView group = text.sliced(at + 1, close - at - 1);
         at = close + 1;
         const bool countFollows = at < text.size() && isDigit(text[at]);
-        const bool countOfOne = countFollows && text[at] == u'1' &&
-                                (at + 1 == text.size() || !isDigit(text[at + 1]));
+        const bool countOfOne =
+            countFollows && text[at] == u'1' && (at + 1 == text.size() || !isDigit(text[at + 1]));
         if (countOfOne)
             ++at;
         const bool needed = !Elements::bySymbol(group) && countFollows && !countOfOne;

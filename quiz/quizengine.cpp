@@ -1,6 +1,6 @@
 #include "quizengine.h"
 
-#include "answercheck.h"
+#include "answerfeedback.h"
 #include "composition.h"
 #include "questionavailability.h"
 #include "resultsreport.h"
@@ -8,6 +8,7 @@
 namespace {
 
 constexpr int CorrectNoticeMilliseconds = 1300;
+const QString CrLf = QStringLiteral("\r\n");
 
 QString nameAndFormula(const Question &question) {
     return question.compoundName + QStringLiteral(" = ") + question.formula;
@@ -67,14 +68,16 @@ void QuizEngine::NextQuestion() {
 void QuizEngine::CheckAnswer() {
     if (!hasQuestion())
         return;
-    const Question &question = m_state.question;
-    const QString &expected = question.askName ? question.compoundName : question.formula;
-    if (QuizRules::isCorrectAnswer(m_ports.view.answerBox().plainText(), expected,
-                                   question.askName)) {
-        AnswerCorrect();
+    const AnswerFeedback feedback =
+        QuizRules::judgeAnswer(m_state.question, m_ports.view.answerBox().plainText(), m_catalogue);
+    if (feedback.correct) {
+        AnswerCorrect(feedback.explanation);
         NextQuestion();
-    } else if (!AnswerIncorrect()) {
-        return;
+    } else {
+        if (feedback.category != AnswerCategory::Unclassified)
+            ++m_state.mistakes[feedback.category];
+        if (!AnswerIncorrect(feedback.explanation))
+            return;
     }
     m_ports.view.answerBox().giveFocus();
 }
@@ -129,10 +132,11 @@ void QuizEngine::PoseQuestion() {
     view.answerBox().giveFocus();
 }
 
-void QuizEngine::AnswerCorrect() {
+void QuizEngine::AnswerCorrect(const QString &spelling) {
     QuestionView &view = m_ports.view;
-    view.showNotice(NoticeKind::Correct,
-                    QStringLiteral("CORRECT!\r\n") + nameAndFormula(m_state.question));
+    view.showNotice(NoticeKind::Correct, QStringLiteral("CORRECT!\r\n") +
+                                             nameAndFormula(m_state.question) +
+                                             (spelling.isEmpty() ? QString() : CrLf + spelling));
     view.repaintNow();
     m_ports.pause.pause(CorrectNoticeMilliseconds);
     view.clearNotice();
@@ -142,11 +146,13 @@ void QuizEngine::AnswerCorrect() {
     view.setScoreText(QString::number(m_state.correctCount) + QStringLiteral(" correct"));
 }
 
-bool QuizEngine::AnswerIncorrect() {
-    return showNoticeUntilClicked(NoticeKind::Incorrect,
-                                  QStringLiteral("Incorrect answer, try again.\r\n"
-                                                 "(Check spelling.)\r\n"
-                                                 "     > CLICK HERE <"));
+bool QuizEngine::AnswerIncorrect(const QString &explanation) {
+    // An explanation says more than the advice to check the spelling, and takes its line.
+    return showNoticeUntilClicked(
+        NoticeKind::Incorrect,
+        QStringLiteral("Incorrect answer, try again.\r\n") +
+            (explanation.isEmpty() ? QStringLiteral("(Check spelling.)") : explanation) +
+            QStringLiteral("\r\n     > CLICK HERE <"));
 }
 
 bool QuizEngine::RevealAnswer() {
@@ -180,11 +186,9 @@ void QuizEngine::endSeries() {
                              QStringLiteral("Print a copy?"), MessageIcon::Question,
                              MessageButtons::YesNo};
     if (m_ports.messages.show(printOffer) == MessageAnswer::Yes)
-        PrintResults(m_state.answerLog, m_ports.textPrompt, m_ports.dateSource, m_ports.printer,
+        PrintResults(m_state, m_ports.textPrompt, m_ports.dateSource, m_ports.printer,
                      m_ports.messages);
-    m_state.correctCount = 0;
-    m_state.wrongCount = 0;
-    m_state.answerLog = AnswerLog();
+    m_state = QuizState();
     m_state.questionNumber = 1;
 }
 

@@ -51,9 +51,11 @@ public:
 private:
     bool hasQuestion() const;
     void PoseQuestion();
-    void AnswerCorrect();
-    // Both return false when the window closed during the wait for the click.
-    bool AnswerIncorrect();
+    // With the spelling the course uses, when the answer spelt the name otherwise.
+    void AnswerCorrect(const QString &spelling);
+    // With what the answer got wrong, when the rules can tell. Both return false when the
+    // window closed during the wait for the click.
+    bool AnswerIncorrect(const QString &explanation);
     bool RevealAnswer();
     bool showNoticeUntilClicked(NoticeKind kind, const QString &text);
     void endSeries();

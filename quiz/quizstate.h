@@ -3,6 +3,7 @@
 #include "ioncatalogue.h"
 
 #include <QLatin1StringView>
+#include <QMap>
 #include <QString>
 #include <QtGlobal>
 
@@ -51,6 +52,8 @@ inline constexpr int SeriesLength = 20;
 // Row n belongs to question n of the series; row 0 is never written.
 using AnswerLog = std::array<LogEntry, SeriesLength + 1>;
 
+enum class AnswerCategory;
+
 // The running quiz of the question window.
 struct QuizState {
     qint16 questionNumber = 0; // 1 to 20 while a question is on screen
@@ -58,6 +61,7 @@ struct QuizState {
     qint16 wrongCount = 0;
     Question question;
     AnswerLog answerLog;
+    QMap<AnswerCategory, int> mistakes; // the series' wrong attempts, by what they got wrong
 
     LogEntry &currentLogEntry() { return answerLog.at(std::size_t(questionNumber)); }
 };

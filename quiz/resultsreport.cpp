@@ -1,5 +1,7 @@
 #include "resultsreport.h"
 
+#include "answerfeedback.h"
+
 #include <algorithm>
 
 namespace QuizRules {
@@ -22,7 +24,9 @@ QString entryLine(int number, const QString &shown) {
 
 } // namespace
 
-ResultsReport resultsReport(const QString &studentName, const QString &date, const AnswerLog &log) {
+ResultsReport resultsReport(const QString &studentName, const QString &date,
+                            const QuizState &series) {
+    const AnswerLog &log = series.answerLog;
     ResultsReport report;
     report.opening = {studentName + date, rule(u'=', studentName.size()), QString()};
 
@@ -44,6 +48,10 @@ ResultsReport resultsReport(const QString &studentName, const QString &date, con
             body << entryLine(number++, entry.shown);
     }
     body << QString() << rule(u'*', ClosingRuleLength);
+    if (!series.mistakes.isEmpty())
+        body << QString() << QStringLiteral("Mistakes along the way:");
+    for (auto mistake = series.mistakes.cbegin(); mistake != series.mistakes.cend(); ++mistake)
+        body << QStringLiteral("  %1: %2").arg(categoryLabel(mistake.key())).arg(mistake.value());
     return report;
 }
 
@@ -66,11 +74,11 @@ bool printReport(ReportPrinter &printer, const QuizRules::ResultsReport &report)
 
 } // namespace
 
-void PrintResults(const AnswerLog &log, TextPrompt &prompt, const DateSource &dateSource,
+void PrintResults(const QuizState &series, TextPrompt &prompt, const DateSource &dateSource,
                   ReportPrinter &printer, MessageSink &messages) {
     const QString name = prompt.askText(QStringLiteral("Please enter your name"),
                                         QStringLiteral("Enter name for printing"));
-    if (printReport(printer, QuizRules::resultsReport(name, dateSource.shortDate(), log)))
+    if (printReport(printer, QuizRules::resultsReport(name, dateSource.shortDate(), series)))
         messages.show({QStringLiteral("The data has been sent to the DEFAULT printer"),
                        QStringLiteral("Ionarch"), MessageIcon::Information, MessageButtons::Ok});
     else

@@ -17,12 +17,14 @@ struct ResultsReport {
     QStringList body;
 };
 
-// Correct answers are listed first, then the questions given up, numbered on from them.
-ResultsReport resultsReport(const QString &studentName, const QString &date, const AnswerLog &log);
+// Correct answers are listed first, then the questions given up, numbered on from them; the
+// mistakes of the series' wrong attempts close the report.
+ResultsReport resultsReport(const QString &studentName, const QString &date,
+                            const QuizState &series);
 
 } // namespace QuizRules
 
 // Asks for the student's name and prints the report of the series on the default
 // printer, then confirms; a printer failure abandons the report with a message instead.
-void PrintResults(const AnswerLog &log, TextPrompt &prompt, const DateSource &dateSource,
+void PrintResults(const QuizState &series, TextPrompt &prompt, const DateSource &dateSource,
                   ReportPrinter &printer, MessageSink &messages);

@@ -1,3 +1,4 @@
+#include "answerfeedback.h"
 #include "fakes.h"
 #include "resultsreport.h"
 #include "systemreportprinter.h"
@@ -33,13 +34,15 @@ private slots:
         QCOMPARE(QPrinterInfo::defaultPrinterName(), "PDF");
         const QStringList before = pdfFolder().entryList({"*.pdf"});
         // Twenty questions at 20 points: more than one page.
-        AnswerLog log;
+        QuizState series;
+        series.mistakes = {{AnswerCategory::WrongAnion, 2}};
+        AnswerLog &log = series.answerLog;
         for (int row = 1; row <= 20; ++row)
             log[row] = {row % 3 ? "" : "F3", QStringLiteral("iron(III) sulfate %1").arg(row),
                         row % 4 ? "Y" : "N"};
         FakePorts fake;
         SystemReportPrinter printer;
-        PrintResults(log, fake.namePrompt, fake, printer, fake.messages);
+        PrintResults(series, fake.namePrompt, fake, printer, fake.messages);
         QCOMPARE(fake.messages.shown.value(0).text,
                  "The data has been sent to the DEFAULT printer");
 
@@ -59,7 +62,8 @@ private slots:
         };
         QTRY_VERIFY_WITH_TIMEOUT(printed(), 60000);
         QFile::remove(pdf);
-        const auto report = QuizRules::resultsReport(fake.namePrompt.name, fake.shortDate(), log);
+        const auto report =
+            QuizRules::resultsReport(fake.namePrompt.name, fake.shortDate(), series);
         QCOMPARE(words(text), words((report.opening + report.body).join(' ')));
         QCOMPARE(text.count(u'\f'), 2); // each page ends in a form feed
     }

@@ -1,4 +1,5 @@
 #include "answercheck.h"
+#include "answerfeedback.h"
 #include "composition.h"
 #include "fakes.h"
 #include "resultsreport.h"
@@ -19,12 +20,13 @@ Question question(const QString &ions) {
 }
 
 // One letter a question from 1, Y or N; each shows "Q" and its number.
-AnswerLog logOf(const QString &outcomes, QList<int> helpRows = {}) {
-    AnswerLog log;
+QuizState logOf(const QString &outcomes, QList<int> helpRows = {}) {
+    QuizState series;
+    AnswerLog &log = series.answerLog;
     for (int row = 1; row <= outcomes.size(); ++row)
         log[row] = {helpRows.contains(row) ? "F3" : "", QStringLiteral("Q%1").arg(row),
                     outcomes.at(row - 1)};
-    return log;
+    return series;
 }
 
 const QString CorrectHeading = "The  following  questions  were  answered  correctly:";
@@ -103,14 +105,19 @@ private slots:
         QVERIFY(covalentIntroduction().endsWith("\r\n9 = nona\r\n10 = deca\r\n\r\n"));
     }
 
-    void shortSeriesPrintsItsReport() {
-        const auto report = QuizRules::resultsReport("Jessica", "06/12/2024", logOf("YNY", {3}));
+    void shortSeriesPrintsItsReportAndItsMistakes() {
+        QuizState series = logOf("YNY", {3});
+        const auto report = QuizRules::resultsReport("Jessica", "06/12/2024", series);
         const QString stars(28, u'*');
         QCOMPARE(report.opening, QStringList({"Jessica06/12/2024", "=======", ""}));
         QCOMPARE(report.body,
                  QStringList({stars, "** Ionarch  Quiz  Program **", stars, "", "", CorrectHeading,
                               QString(53, u'-'), "1.  Q1 ", "2.  Q3*help needed*", "", "",
                               GivenUpHeading, QString(43, u'-'), "3.  Q2", "", QString(50, u'*')}));
+        series.mistakes = {{AnswerCategory::Misspelt, 1}, {AnswerCategory::ChargesUnbalanced, 3}};
+        QCOMPARE(QuizRules::resultsReport("", "", series).body.mid(report.body.size()),
+                 QStringList({"", "Mistakes along the way:", "  charges not balanced: 3",
+                              "  misspelt: 1"}));
     }
 
     void entriesAreNumberedCorrectFirst_data() {

@@ -4,6 +4,7 @@
 #include "frmopt.h"
 #include "inputblockingpause.h"
 #include "ionarchapplication.h"
+#include "noticelabel.h"
 #include "questionavailability.h"
 #include "richtextedit.h"
 #include "samplecatalogue.h"
@@ -266,6 +267,22 @@ private slots:
         QCOMPARE(focusedControl(), "rtfAnswer");
         QCOMPARE(shownText("frmMain", "lblWrong") + shownText("frmMain", "rtfAnswer"),
                  giveUp ? "1 wrong" : "xyz");
+    }
+
+    void theLongestExplanationFitsItsNoticeInTheWindow() {
+        Fakes fakes;
+        frmMain window(fakes.services());
+        onScreen(window);
+        auto *notice = control<NoticeLabel>("frmMain", "lblResults");
+        const QSize atRest = notice->size();
+        notice->showNotice(NoticeKind::Incorrect, "Incorrect answer, try again.\r\n" +
+                                                      QString("chloride ").repeated(11) +
+                                                      "\r\n     > CLICK HERE <");
+        QVERIFY(notice->height() > atRest.height() &&
+                notice->height() >= notice->heightForWidth(notice->width()));
+        QVERIFY(notice->geometry().bottom() < notice->parentWidget()->height());
+        notice->clearNotice();
+        QCOMPARE(notice->size(), atRest);
     }
 
     void helpKeysAndAboutReachTheHelp() {

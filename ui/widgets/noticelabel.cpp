@@ -37,6 +37,8 @@ void NoticeLabel::showNotice(NoticeKind kind, const QString &text) {
     setEnabled(true);
     colourLabel(*this, noticeColour(kind), m_textColour, LabelBorder::Single);
     setText(withDisplayLineBreaks(text));
+    // Down into the room below, where an explanation wraps onto more lines than the notice has.
+    resize(width(), qMax(minimumHeight(), heightForWidth(width())));
     setAccessibleName(this->text());
     if (kind == NoticeKind::Correct) {
         QAccessibleEvent alert(this, QAccessible::Alert);
@@ -47,6 +49,7 @@ void NoticeLabel::showNotice(NoticeKind kind, const QString &text) {
 void NoticeLabel::clearNotice() {
     colourLabel(*this, m_restColour, m_textColour, LabelBorder::None);
     clear();
+    resize(minimumSize());
     setAccessibleName(QString());
 }
 

@@ -13,9 +13,10 @@ class NoticeLabel : public QLabel {
 public:
     explicit NoticeLabel(QWidget *parent = nullptr);
 
-    // Enables the label and shows the text with a border on the outcome's colour.
+    // Enables the label and shows the text with a border on the outcome's colour, growing
+    // from its minimum size to hold the text.
     void showNotice(NoticeKind kind, const QString &text);
-    // No border, the button face and no text; enabled or not, it stays as it is.
+    // No border, the button face, no text and the minimum size; enabled or not, it stays as it is.
     void clearNotice();
 
 signals:

@@ -139,6 +139,7 @@ void frmMain::buildControls() {
 
     m_lblResults->setObjectName(QStringLiteral("lblResults"));
     m_lblResults->setGeometry(Twips::toPixels({480, 2400, 7095, 975}));
+    m_lblResults->setMinimumSize(m_lblResults->size());
     m_lblResults->setFont(Fonts::resolve(QStringLiteral("Lucida Sans"), 12));
     m_lblResults->setEnabled(false);
 }
