@@ -111,6 +111,8 @@ struct CloseLog : QObject { // the windows asked to close, in turn
 // The load sets three settings and leaves the cation kind as it finds it.
 const QuizSettings BeforeLoad{
     CationKind::MultiOxidationState, {}, CovalentKind::Complex, QuestionKind::NamesToFormulas};
+const QuizSettings FormulaAsked{
+    CationKind::SingleOxidationState, AnionCategory::Simple, {}, QuestionKind::NamesToFormulas};
 const QStringList AnionBoxes = {"chkAn1", "chkAn2", "chkAn4", "chkAn8", "chkAn16"};
 
 } // namespace
@@ -219,7 +221,7 @@ private slots:
     void outcomesShowTheirNoticeAndScore() {
         QFETCH(QString, button);
         QFETCH(QStringList, notice);
-        Fakes fakes;
+        Fakes fakes(FormulaAsked); // which "Xyz" could never be
         frmMain window(fakes.services());
         onScreen(window);
         notice[0] = notice[0].arg(quizState().question.compoundName, quizState().question.formula);
@@ -229,12 +231,12 @@ private slots:
             typeKeys(expectedAnswer() + '\r');
         } else {
             seen = clickNoticeWhenItWaits();
-            typeKeys("xyz");
+            typeKeys("Xyz");
             click("frmMain", button);
         }
         QCOMPARE(*seen, notice);
         QTEST(shownText("frmMain", "lblScore") + '/' + shownText("frmMain", "lblWrong"), "score");
-        QCOMPARE(shownText("frmMain", "rtfAnswer"), button == "cmdChkAns" ? "xyz" : "");
+        QCOMPARE(shownText("frmMain", "rtfAnswer"), button == "cmdChkAns" ? "Xyz" : "");
         QCOMPARE(::notice(),
                  QStringList({"", window.palette().button().color().name(), "inputs on"}));
         QCOMPARE(focusedControl(), "rtfAnswer");
