@@ -194,30 +194,6 @@ private slots:
         QCOMPARE(mistakes.join(", "), row[9]);
     }
 
-    void nothingIsJudgedWithoutAQuestion() {
-        Quiz quiz;
-        quiz.answer("Na2O");
-        quiz.engine.giveUp();
-        quiz.engine.helpKeyPressed(3);
-        QVERIFY(quiz.fake.noticesSeen.isEmpty() && quiz.state().answerLog[0].helpMark.isEmpty());
-        QCOMPARE(quiz.state().correctCount + quiz.state().wrongCount, 0);
-    }
-
-    void helpKeysShowTheirTopicWithTheQuestionsHelp() {
-        Quiz quiz;
-        quiz.engine.activate(); // sodium oxide
-        for (int key = 1; key <= 3; ++key)
-            quiz.engine.helpKeyPressed(key);
-        QCOMPARE(quiz.state().answerLog[1].helpMark, "F3");
-        quiz.settings.covalentMask = CovalentKind::Simple;
-        for (int key = 1; key <= 3; ++key)
-            quiz.engine.helpKeyPressed(key);
-        QCOMPARE(quiz.fake.help.topics,
-                 QList({HelpTopic::Cations, HelpTopic::Anions, HelpTopic::ThisQuestion,
-                        HelpTopic::CovalentNaming, HelpTopic::ComplexCompounds}));
-        QVERIFY(quiz.fake.help.questionHelp.startsWith("The positive ion is sodium, Na."));
-    }
-
     void aSpellingVariantIsRightAndShowsTheCoursesSpelling() {
         Quiz quiz;
         quiz.catalogue =
