@@ -64,12 +64,12 @@ bool waitUntilActive(QWidget *window) {
            });
 }
 
-void whenWaiting(std::function<void()> action) {
-    QTimer::singleShot(0, qApp, std::move(action));
+void whenWaiting(QWidget *window, std::function<void()> action) {
+    QTimer::singleShot(0, window, std::move(action));
 }
 
 void inModalWindow(std::function<void()> action) {
-    whenWaiting([action = std::move(action)] {
+    QTimer::singleShot(0, qApp, [action = std::move(action)] {
         if (waitUntilActive(QApplication::activeModalWidget()))
             action();
         else

@@ -33,8 +33,9 @@ QString focusedControl();
 bool waitUntilActive(QWidget *window);
 
 // Runs the action as soon as the event loop turns again: inside the modal loop or the wait
-// for a click that the test's next step starts.
-void whenWaiting(std::function<void()> action);
+// for a click that the test's next step starts. Dropped with the window if no wait came, so
+// that a fault which skips the wait fails its own test instead of a later one.
+void whenWaiting(QWidget *window, std::function<void()> action);
 // The same once the modal window that the next step opens (the help, a message box) has
 // become active, as a window manager would make it; no action when none opens.
 void inModalWindow(std::function<void()> action);

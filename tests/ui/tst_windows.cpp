@@ -225,7 +225,7 @@ private slots:
         QStringList seen;
         fakes.instantPause.during = [&] { seen = ::notice() << focusedControl(); };
         if (notice[2] == "inputs off") { // a notice that waits for its click
-            whenWaiting([&] {
+            whenWaiting(&window, [&] {
                 seen = ::notice() << focusedControl();
                 dismissal == Qt::Key_unknown ? click("frmMain", "lblResults") : pressKey(dismissal);
             });
@@ -314,7 +314,7 @@ private slots:
         QCOMPARE(loweredText(*control<QTextEdit>("frmMain", "rtfQuestion")),
                  lowered(quizState().question.formula));
         bool checked = false; // H2O is never the name asked
-        whenWaiting([&] { checked = true, click("frmMain", "lblResults"); });
+        whenWaiting(&window, [&] { checked = true, click("frmMain", "lblResults"); });
         typing.simulate(QApplication::focusWidget());
         QTEST(loweredText(*control<QTextEdit>("frmMain", "rtfAnswer")), "shown");
         QCOMPARE(checked, QByteArray(QTest::currentDataTag()).contains("Enter"));
@@ -330,7 +330,7 @@ private slots:
         onScreen(window);
         QSignalSpy closing(&window, &frmMain::closing);
         bool visibleAfterClose = false;
-        whenWaiting([&] {
+        whenWaiting(&window, [&] {
             typeKeys("x\r");
             click("frmMain", "cmdGiveUp");
             window.close();
@@ -346,7 +346,7 @@ private slots:
         Fakes fakes;
         frmMain window(fakes.services());
         onScreen(window);
-        whenWaiting([&] { window.close(); });
+        whenWaiting(&window, [&] { window.close(); });
         click("frmMain", "cmdGiveUp");
         QCOMPARE(quizState().answerLog[1].outcome + shownText("frmMain", "lblWrong"), QString());
     }
