@@ -217,7 +217,7 @@ private slots:
                 question % 2 ? quiz.answer("Na2O") : quiz.engine.giveUp();
             }
             QCOMPARE(
-                quiz.fake.messages.shown.first(),
+                quiz.fake.messages.shown.value(0),
                 (Message{"You've completed 20 questions.\r\nDo you want to print out your results?",
                          "Print a copy?", MessageIcon::Question, MessageButtons::YesNo}));
             QCOMPARE(quiz.fake.printed.mid(quiz.fake.printed.indexOf("20.  sodium oxide") + 1),
