@@ -61,11 +61,7 @@ private slots:
         QTEST(recorder.findings, "findings");
     }
 
-    void fullTableRefusesFurtherEntries_data() {
-        QTest::addColumn<QStringList>("row");
-        for (const QStringList &row : tableRows("overflow.tsv"))
-            QTest::addRow("%s", qPrintable(row[0])) << row;
-    }
+    void fullTableRefusesFurtherEntries_data() { addTableRows("overflow.tsv"); }
     void fullTableRefusesFurtherEntries() {
         QFETCH(QStringList, row);
         IonCatalogue catalogue;
@@ -76,11 +72,7 @@ private slots:
         QCOMPARE(recorder.findings.filter("Overflow"), QStringList({"42" + box, "43" + box}));
     }
 
-    void listingsAreLaidOutByteForByte_data() {
-        QTest::addColumn<QStringList>("row");
-        for (const QStringList &row : tableRows("listings.tsv"))
-            QTest::addRow("%s", qPrintable(row[0])) << row;
-    }
+    void listingsAreLaidOutByteForByte_data() { addTableRows("listings.tsv"); }
     void listingsAreLaidOutByteForByte() {
         QFETCH(QStringList, row);
         IonCatalogue catalogue;

@@ -71,11 +71,7 @@ class QuizEngineTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void ionicDrawTakesTheRowsDrawn_data() {
-        QTest::addColumn<QStringList>("row");
-        for (const QStringList &row : tableRows("draws.tsv"))
-            QTest::addRow("%s", qPrintable(row[0])) << row;
-    }
+    void ionicDrawTakesTheRowsDrawn_data() { addTableRows("draws.tsv"); }
     void ionicDrawTakesTheRowsDrawn() {
         QFETCH(QStringList, row);
         QFile data(QStringLiteral(IONARCH_TEST_TABLES "/draws.dat"));
@@ -92,11 +88,7 @@ private slots:
         QVERIFY(random.usedExactly());
     }
 
-    void covalentDrawRepeatsUntilFormulasDiffer_data() {
-        QTest::addColumn<QStringList>("row");
-        for (const QStringList &row : tableRows("covalentdraws.tsv"))
-            QTest::addRow("%s", qPrintable(row[0])) << row;
-    }
+    void covalentDrawRepeatsUntilFormulasDiffer_data() { addTableRows("covalentdraws.tsv"); }
     void covalentDrawRepeatsUntilFormulasDiffer() {
         QFETCH(QStringList, row);
         IonCatalogue catalogue = catalogueFrom(SmallCourse);
@@ -110,11 +102,7 @@ private slots:
         QVERIFY(!drawn->specificHelp && random.usedExactly());
     }
 
-    void settingsWithoutQuestionsAreExplained_data() {
-        QTest::addColumn<QStringList>("row");
-        for (const QStringList &row : tableRows("noquestion.tsv"))
-            QTest::addRow("%s", qPrintable(row[0])) << row;
-    }
+    void settingsWithoutQuestionsAreExplained_data() { addTableRows("noquestion.tsv"); }
     void settingsWithoutQuestionsAreExplained() {
         QFETCH(QStringList, row);
         IonCatalogue catalogue =
@@ -124,11 +112,7 @@ private slots:
         QVERIFY2(why.contains(row[6]), qPrintable(why));
     }
 
-    void questionIsShownInItsDirection_data() {
-        QTest::addColumn<QStringList>("row");
-        for (const QStringList &row : tableRows("directions.tsv"))
-            QTest::addRow("%s", qPrintable(row[0])) << row;
-    }
+    void questionIsShownInItsDirection_data() { addTableRows("directions.tsv"); }
     void questionIsShownInItsDirection() {
         QFETCH(QStringList, row);
         Quiz quiz;
@@ -142,11 +126,7 @@ private slots:
         QCOMPARE(quiz.state().answerLog[1].shown, quiz.fake.question.plainText());
     }
 
-    void outcomeIsShownAndCounted_data() {
-        QTest::addColumn<QStringList>("row");
-        for (const QStringList &row : tableRows("outcomes.tsv"))
-            QTest::addRow("%s", qPrintable(row[0])) << row;
-    }
+    void outcomeIsShownAndCounted_data() { addTableRows("outcomes.tsv"); }
     void outcomeIsShownAndCounted() {
         QFETCH(QStringList, row);
         Quiz quiz;

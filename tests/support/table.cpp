@@ -1,6 +1,7 @@
 #include "table.h"
 
 #include <QFile>
+#include <QTest>
 
 QList<QStringList> tableRows(const QString &file) {
     QFile table(QStringLiteral(IONARCH_TEST_TABLES "/") + file);
@@ -13,6 +14,12 @@ QList<QStringList> tableRows(const QString &file) {
             rows << QString::fromUtf8(line).split(u'\t');
     }
     return rows;
+}
+
+void addTableRows(const QString &file) {
+    QTest::addColumn<QStringList>("row");
+    for (const QStringList &row : tableRows(file))
+        QTest::addRow("%s", qPrintable(row[0])) << row;
 }
 
 QByteArray cellBytes(const QString &cell) {

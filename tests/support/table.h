@@ -8,6 +8,8 @@
 // that names the columns, and lines starting with # as comments. A cell may hold \r, \n, \t,
 // \\ and \xHH (a byte); the rest is UTF-8.
 QList<QStringList> tableRows(const QString &file);
+// The same as a test's data: each row whole in the column "row", named by its first cell.
+void addTableRows(const QString &file);
 
 // The cell's bytes with its escapes resolved, and the same as text.
 QByteArray cellBytes(const QString &cell);

@@ -18,11 +18,7 @@ class CheckerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void checkerReportsTheFile_data() {
-        QTest::addColumn<QStringList>("row");
-        for (const QStringList &row : tableRows("checker.tsv"))
-            QTest::addRow("%s", qPrintable(row[0])) << row;
-    }
+    void checkerReportsTheFile_data() { addTableRows("checker.tsv"); }
     void checkerReportsTheFile() {
         QFETCH(QStringList, row);
         QTemporaryDir folder;
