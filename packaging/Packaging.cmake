@@ -15,6 +15,9 @@ set(_ionarch_packaging_build ${PROJECT_BINARY_DIR}/packaging)
 # The sample data. The launcher starts the program in this folder, so that it opens on it.
 install(FILES ${PROJECT_SOURCE_DIR}/data/ions.dat DESTINATION ${CMAKE_INSTALL_DATADIR}/ionarch)
 
+# The licence, in the machine-readable form that Debian's tools and a school's IT department read.
+install(FILES ${_ionarch_packaging_dir}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/ionarch)
+
 install(FILES ${PROJECT_SOURCE_DIR}/ui/pictures/images/program.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${IONARCH_APP_ID}.svg)

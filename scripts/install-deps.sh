@@ -15,6 +15,7 @@ if [ "${1:-}" = test ]; then
         clang libclang-rt-14-dev # the fuzz targets: libFuzzer and the sanitizers of clang
         desktop-file-utils appstream man-db # the installed files are validated
         dpkg-dev file xvfb xauth # the Debian package, built, installed and started
+        openbox x11vnc # the run command, tried as a new user without a display
     )
 fi
 packages+=("$@")

@@ -32,11 +32,11 @@ fi
 
 cd "$(dirname "$0")/.."
 root=$PWD
-bash scripts/install-deps.sh
+bash "$root/scripts/install-deps.sh"
 cmake --preset default >/dev/null
 cmake --build --preset program
 program=$root/build/ui/ionarch
-cd data # the program reads ions.dat from the folder it is started in
+cd "$root/data" # the program reads ions.dat from the folder it is started in
 
 # An X server that answers, or a Wayland compositor that this Qt can talk to.
 wayland_socket=${WAYLAND_DISPLAY:-}
@@ -48,7 +48,7 @@ if { [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; } ||
 fi
 
 # No display that answers: the virtual screen, with what it needs.
-bash scripts/install-deps.sh xvfb xauth openbox x11vnc
+bash "$root/scripts/install-deps.sh" xvfb xauth openbox x11vnc
 # The first free port from 5900 on; 5900 is display :0 of a VNC viewer.
 port=5900
 while (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; do

@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
 # Saves screenshots of the four windows to docs/, taken from the built program on the sample
 # data under a virtual X server with a window manager, and driven from outside like a student
-# would. Builds nothing: build first (scripts/run.sh or scripts/test.sh), or name the program.
+# would. Installs the tools it uses and builds nothing: build first (scripts/run.sh or
+# scripts/test.sh), or name the program.
 #   bash scripts/screenshots.sh [path/to/ionarch]
 set -euo pipefail
+# A program named relative to the folder the script was started in.
+[ "${1:-}" = "--on-display" ] || [ -z "${1:-}" ] || set -- "$(realpath "$1")"
 cd "$(dirname "$0")/.."
 root=$PWD
 
 if [ "${1:-}" != "--on-display" ]; then
-    program=$(realpath "${1:-build/ui/ionarch}")
-    [ -x "$program" ] || { echo "No program at $program: build it first." >&2; exit 1; }
-    for tool in xvfb-run xdotool import openbox; do
-        command -v "$tool" >/dev/null || { echo "$tool is missing: bash scripts/install-deps.sh" >&2; exit 1; }
-    done
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --on-display "$program"
+    program=${1:-$root/build/ui/ionarch}
+    [ -x "$program" ] || { echo "No program at $program: build it first (bash scripts/run.sh)." >&2; exit 1; }
+    bash scripts/install-deps.sh xvfb xauth openbox imagemagick
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$root/scripts/screenshots.sh" --on-display "$program"
 fi
 program=$2
 

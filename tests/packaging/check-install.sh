@@ -20,7 +20,7 @@ DESTDIR=$root "$cmake" --install "$build" --prefix /usr >/dev/null
 
 for file in bin/ionarch bin/ionarch-check share/ionarch/ions.dat \
     share/icons/hicolor/scalable/apps/$id.svg share/applications/$id.desktop \
-    share/metainfo/$id.metainfo.xml share/man/man1/ionarch.1.gz share/man/man1/ionarch-check.1.gz; do
+    share/metainfo/$id.metainfo.xml share/doc/ionarch/copyright share/man/man1/ionarch.1.gz share/man/man1/ionarch-check.1.gz; do
     [ -f "$root/usr/$file" ] || fail "/usr/$file is not installed"
 done
 
@@ -31,6 +31,8 @@ report=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: 
 report=$(appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" 2>&1) ||
     fail "appstreamcli validate: $report"
 grep -q '^✔ Validation was successful' <<<"$report" || fail "appstreamcli validate: $report"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$root/usr/share/metainfo/$id.metainfo.xml" ||
+    fail "the metainfo declares no GPL-3.0-or-later licence"
 # The tree as a software centre reads it: the metainfo with the launcher it names.
 report=$(appstreamcli validate-tree --no-net "$root" 2>&1) || fail "appstreamcli validate-tree: $report"
 for page in "$root"/usr/share/man/man1/*.1.gz; do
