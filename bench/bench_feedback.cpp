@@ -1,6 +1,6 @@
-#include "answerfeedback.h"
-#include "answerkey.h"
-#include "loader.h"
+#include "catalogue/loader.h"
+#include "quiz/answerkey.h"
+#include "quiz/feedback/answerfeedback.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-#include "statistics.h"
+#include "bench/statistics.h"
 
 #include <benchmark/benchmark.h>
 

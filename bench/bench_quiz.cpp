@@ -1,11 +1,11 @@
-#include "answercheck.h"
-#include "frmmain.h"
-#include "loader.h"
-#include "peakresident.h"
-#include "richtextedit.h"
-#include "statistics.h"
-#include "systemdatesource.h"
-#include "systemreportprinter.h"
+#include "bench/peakresident.h"
+#include "bench/statistics.h"
+#include "catalogue/loader.h"
+#include "quiz/feedback/answercheck.h"
+#include "quiz/systemdatesource.h"
+#include "ui/printing/systemreportprinter.h"
+#include "ui/widgets/richtextedit.h"
+#include "ui/windows/frmmain.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-#include "peakresident.h"
+#include "bench/peakresident.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "loader.h"
+#include "catalogue/loader.h"
 
 #include <QElapsedTimer>
 #include <QFile>

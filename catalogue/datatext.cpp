@@ -1,4 +1,4 @@
-#include "datatext.h"
+#include "catalogue/datatext.h"
 
 #include <QRegularExpression>
 

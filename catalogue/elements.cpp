@@ -1,4 +1,4 @@
-#include "elements.h"
+#include "catalogue/elements.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
-#include "datatext.h"
-#include "iontableinfo.h"
-#include "listings.h"
-#include "loader.h"
+#include "catalogue/datatext.h"
+#include "catalogue/iontableinfo.h"
+#include "catalogue/listings.h"
+#include "catalogue/loader.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "ioncatalogue.h"
+#include "catalogue/ioncatalogue.h"
 
 bool IonCategory::append(const IonEntry &entry) {
     if (isFull())

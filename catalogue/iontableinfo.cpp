@@ -1,4 +1,4 @@
-#include "iontableinfo.h"
+#include "catalogue/iontableinfo.h"
 
 #include <algorithm>
 

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "ioncatalogue.h"
+#include "catalogue/ioncatalogue.h"
+#include "catalogue/quizsettings.h"
 
 #include <QStringView>
 
 #include <array>
 #include <optional>
+#include <utility>
 
 // How an entry's Charges text ends its listing row.
 enum class ChargeLayout {
@@ -62,6 +64,16 @@ inline constexpr std::array<IonTableInfo, IonTableCount> IonTables = {{
 inline const IonTableInfo &ionTableInfo(IonTable table) {
     return IonTables[std::size_t(table)];
 }
+
+// The anion tables in the order the anion draw walks them and the listings and rules read
+// them, each with its settings bit.
+inline constexpr std::array<std::pair<IonTable, AnionCategory>, 5> AnionTablesInDrawOrder = {{
+    {IonTable::AnionsSimple, AnionCategory::Simple},
+    {IonTable::AnionsPolyatomic, AnionCategory::Polyatomic},
+    {IonTable::AnionsDerivative, AnionCategory::Derivative},
+    {IonTable::AnionsHydrogen, AnionCategory::Hydrogen},
+    {IonTable::AnionsOther, AnionCategory::Other},
+}};
 
 // The table whose section header the trimmed line is, compared exactly.
 std::optional<IonTable> ionTableForHeader(QStringView line);

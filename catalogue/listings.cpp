@@ -1,6 +1,6 @@
-#include "listings.h"
+#include "catalogue/listings.h"
 
-#include "iontableinfo.h"
+#include "catalogue/iontableinfo.h"
 
 namespace {
 

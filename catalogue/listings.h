@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ioncatalogue.h"
+#include "catalogue/ioncatalogue.h"
 
 // The help listings, built line by line as the loader meets headers and entries.
 // Every line ends in CR LF; field widths count characters and never cut a longer text.

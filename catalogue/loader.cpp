@@ -1,8 +1,8 @@
-#include "loader.h"
+#include "catalogue/loader.h"
 
-#include "datatext.h"
-#include "iontableinfo.h"
-#include "listings.h"
+#include "catalogue/datatext.h"
+#include "catalogue/iontableinfo.h"
+#include "catalogue/listings.h"
 
 #include <QFile>
 

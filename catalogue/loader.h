@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ioncatalogue.h"
-#include "messages.h"
-#include "randomsource.h"
+#include "catalogue/ioncatalogue.h"
+#include "catalogue/messages.h"
+#include "catalogue/randomsource.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "quizsettings.h"
+#include "catalogue/quizsettings.h"
 
 void QuizSettings::setCovalentKind(CovalentKind kind, bool ticked) {
     covalentMask.setFlag(kind, ticked);

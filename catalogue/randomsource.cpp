@@ -1,4 +1,4 @@
-#include "randomsource.h"
+#include "catalogue/randomsource.h"
 
 #include <algorithm>
 #include <chrono>

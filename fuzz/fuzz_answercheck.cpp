@@ -2,11 +2,11 @@
 // spelling variant, and no right one wrong. The input's first line picks the question (a
 // catalogue text never holds a line end), the rest is what was typed.
 
-#include "answercheck.h"
-#include "answerfeedback.h"
-#include "answerkey.h"
-#include "composition.h"
-#include "fuzzcheck.h"
+#include "fuzz/fuzzcheck.h"
+#include "quiz/answerkey.h"
+#include "quiz/composition/composition.h"
+#include "quiz/feedback/answercheck.h"
+#include "quiz/feedback/answerfeedback.h"
 
 #include <QHash>
 #include <QList>

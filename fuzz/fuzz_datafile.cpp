@@ -2,11 +2,11 @@
 // compound of a small file's answer key composes from them, where the sanitizers would catch a
 // division by zero or a naming table read out of range.
 
-#include "answerkey.h"
-#include "datatext.h"
-#include "fuzzcheck.h"
-#include "iontableinfo.h"
-#include "loader.h"
+#include "catalogue/datatext.h"
+#include "catalogue/iontableinfo.h"
+#include "catalogue/loader.h"
+#include "fuzz/fuzzcheck.h"
+#include "quiz/answerkey.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "loader.h"
+#include "catalogue/loader.h"
 
 #include <cstdio>
 #include <cstdlib>

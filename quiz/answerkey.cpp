@@ -1,8 +1,8 @@
-#include "answerkey.h"
+#include "quiz/answerkey.h"
 
-#include "composition.h"
-#include "drawpool.h"
-#include "questiondraw.h"
+#include "catalogue/iontableinfo.h"
+#include "quiz/composition/composition.h"
+#include "quiz/questiondraw.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ioncatalogue.h"
-#include "quizstate.h"
+#include "catalogue/ioncatalogue.h"
+#include "quiz/quizstate.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,6 @@
-#include "drawpool.h"
+#include "quiz/drawpool.h"
+
+#include "catalogue/iontableinfo.h"
 
 #include <numeric>
 

@@ -1,21 +1,9 @@
 #pragma once
 
-#include "ioncatalogue.h"
-#include "quizsettings.h"
+#include "catalogue/ioncatalogue.h"
+#include "catalogue/quizsettings.h"
 
 #include <QList>
-
-#include <array>
-#include <utility>
-
-// The anion tables in the order the anion draw walks them, each with its settings bit.
-inline constexpr std::array<std::pair<IonTable, AnionCategory>, 5> AnionTablesInDrawOrder = {{
-    {IonTable::AnionsSimple, AnionCategory::Simple},
-    {IonTable::AnionsPolyatomic, AnionCategory::Polyatomic},
-    {IonTable::AnionsDerivative, AnionCategory::Derivative},
-    {IonTable::AnionsHydrogen, AnionCategory::Hydrogen},
-    {IonTable::AnionsOther, AnionCategory::Other},
-}};
 
 // Catalogue tables drawn from as one: row i of their joint count lies in the first table
 // whose count reaches it, after the rows of the tables before it. Every entry of the pool

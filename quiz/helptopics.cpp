@@ -1,6 +1,6 @@
-#include "helptopics.h"
+#include "quiz/helptopics.h"
 
-#include "namingtables.h"
+#include "catalogue/namingtables.h"
 
 namespace {
 

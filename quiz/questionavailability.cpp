@@ -1,6 +1,6 @@
-#include "questionavailability.h"
+#include "quiz/questionavailability.h"
 
-#include "drawpool.h"
+#include "quiz/drawpool.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ioncatalogue.h"
-#include "quizsettings.h"
+#include "catalogue/ioncatalogue.h"
+#include "catalogue/quizsettings.h"
 
 #include <QString>
 

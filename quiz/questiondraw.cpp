@@ -1,8 +1,8 @@
-#include "questiondraw.h"
+#include "quiz/questiondraw.h"
 
-#include "composition.h"
-#include "drawpool.h"
-#include "questionavailability.h"
+#include "quiz/composition/composition.h"
+#include "quiz/drawpool.h"
+#include "quiz/questionavailability.h"
 
 QuestionDraw::QuestionDraw(const IonCatalogue &catalogue, const QuizSettings &settings,
                            RandomSource &random)

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ioncatalogue.h"
-#include "quizsettings.h"
-#include "quizstate.h"
-#include "randomsource.h"
+#include "catalogue/ioncatalogue.h"
+#include "catalogue/quizsettings.h"
+#include "catalogue/randomsource.h"
+#include "quiz/quizstate.h"
 
 #include <QString>
 

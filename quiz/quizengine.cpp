@@ -1,9 +1,9 @@
-#include "quizengine.h"
+#include "quiz/quizengine.h"
 
-#include "answerfeedback.h"
-#include "composition.h"
-#include "questionavailability.h"
-#include "resultsreport.h"
+#include "quiz/composition/composition.h"
+#include "quiz/feedback/answerfeedback.h"
+#include "quiz/questionavailability.h"
+#include "quiz/resultsreport.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "ioncatalogue.h"
-#include "messages.h"
-#include "questiondraw.h"
-#include "quizports.h"
-#include "quizsettings.h"
-#include "quizstate.h"
-#include "randomsource.h"
+#include "catalogue/ioncatalogue.h"
+#include "catalogue/messages.h"
+#include "catalogue/quizsettings.h"
+#include "catalogue/randomsource.h"
+#include "quiz/questiondraw.h"
+#include "quiz/quizports.h"
+#include "quiz/quizstate.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "helptopics.h"
+#include "quiz/helptopics.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "resultsreport.h"
+#include "quiz/resultsreport.h"
 
-#include "answerfeedback.h"
+#include "quiz/feedback/answerfeedback.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "messages.h"
-#include "quizports.h"
-#include "quizstate.h"
+#include "catalogue/messages.h"
+#include "quiz/quizports.h"
+#include "quiz/quizstate.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "systemdatesource.h"
+#include "quiz/systemdatesource.h"
 
 #include <QDate>
 #include <QLocale>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quizports.h"
+#include "quiz/quizports.h"
 
 // Today's date as the system's locale writes it in short form.
 class SystemDateSource final : public DateSource {

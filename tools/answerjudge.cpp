@@ -1,7 +1,7 @@
-#include "answerjudge.h"
+#include "tools/answerjudge.h"
 
-#include "answerfeedback.h"
-#include "answerkey.h"
+#include "quiz/answerkey.h"
+#include "quiz/feedback/answerfeedback.h"
 
 bool judgeAnswers(const IonCatalogue &catalogue, QTextStream &in, QTextStream &out) {
     const QList<Question> key = answerKeyQuestions(catalogue);

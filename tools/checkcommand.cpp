@@ -1,9 +1,9 @@
-#include "checkcommand.h"
+#include "tools/checkcommand.h"
 
-#include "answerjudge.h"
-#include "answerkey.h"
-#include "checkreport.h"
-#include "loader.h"
+#include "catalogue/loader.h"
+#include "quiz/answerkey.h"
+#include "tools/answerjudge.h"
+#include "tools/checkreport.h"
 
 #include <QCommandLineParser>
 

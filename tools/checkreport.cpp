@@ -1,6 +1,6 @@
-#include "checkreport.h"
+#include "tools/checkreport.h"
 
-#include "iontableinfo.h"
+#include "catalogue/iontableinfo.h"
 
 namespace {
 

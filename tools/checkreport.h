@@ -1,8 +1,8 @@
 #pragma once
 
-#include "answerkey.h"
-#include "ioncatalogue.h"
-#include "loader.h"
+#include "catalogue/ioncatalogue.h"
+#include "catalogue/loader.h"
+#include "quiz/answerkey.h"
 
 #include <QTextStream>
 

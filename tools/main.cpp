@@ -1,4 +1,4 @@
-#include "checkcommand.h"
+#include "tools/checkcommand.h"
 
 #include <QCoreApplication>
 

@@ -1,10 +1,10 @@
-#include "ionarchapplication.h"
+#include "ui/ionarchapplication.h"
 
-#include "frmhelp.h"
-#include "frmmain.h"
-#include "frmopt.h"
-#include "frmpt.h"
-#include "loader.h"
+#include "catalogue/loader.h"
+#include "ui/periodictable/frmpt.h"
+#include "ui/windows/frmhelp.h"
+#include "ui/windows/frmmain.h"
+#include "ui/windows/frmopt.h"
 
 #include <QApplication>
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "inputblockingpause.h"
-#include "ioncatalogue.h"
-#include "messages.h"
-#include "ondemandwindow.h"
-#include "quizports.h"
-#include "quizsettings.h"
-#include "randomsource.h"
-#include "systemdatesource.h"
-#include "systemreportprinter.h"
+#include "catalogue/ioncatalogue.h"
+#include "catalogue/messages.h"
+#include "catalogue/quizsettings.h"
+#include "catalogue/randomsource.h"
+#include "quiz/quizports.h"
+#include "quiz/systemdatesource.h"
+#include "ui/printing/systemreportprinter.h"
+#include "ui/system/inputblockingpause.h"
+#include "ui/system/ondemandwindow.h"
 
 #include <QString>
 

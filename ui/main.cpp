@@ -1,5 +1,5 @@
-#include "dialogports.h"
-#include "ionarchapplication.h"
+#include "ui/ionarchapplication.h"
+#include "ui/system/dialogports.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
-#include "fakes.h"
-#include "iontableinfo.h"
-#include "loader.h"
-#include "table.h"
+#include "catalogue/iontableinfo.h"
+#include "catalogue/loader.h"
+#include "tests/support/fakes.h"
+#include "tests/support/table.h"
 
 #include <QDir>
 #include <QTemporaryDir>

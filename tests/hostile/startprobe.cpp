@@ -1,9 +1,9 @@
 // Starts the program on a data file as a student would, every message box answered at once,
 // and tells how many boxes it showed, the text of the last, and whether the options window
 // opened; the hostile-file test compares this with the checker's report.
-#include "fakes.h"
-#include "ionarchapplication.h"
-#include "windowdriver.h"
+#include "tests/support/fakes.h"
+#include "tests/support/windowdriver.h"
+#include "ui/ionarchapplication.h"
 
 #include <QTextStream>
 

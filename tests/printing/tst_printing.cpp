@@ -1,7 +1,7 @@
-#include "answerfeedback.h"
-#include "fakes.h"
-#include "resultsreport.h"
-#include "systemreportprinter.h"
+#include "quiz/feedback/answerfeedback.h"
+#include "quiz/resultsreport.h"
+#include "tests/support/fakes.h"
+#include "ui/printing/systemreportprinter.h"
 
 #include <QDir>
 #include <QPrinterInfo>

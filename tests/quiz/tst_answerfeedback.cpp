@@ -1,7 +1,7 @@
-#include "answerfeedback.h"
-#include "answerkey.h"
-#include "samplecatalogue.h"
-#include "table.h"
+#include "quiz/answerkey.h"
+#include "quiz/feedback/answerfeedback.h"
+#include "tests/support/samplecatalogue.h"
+#include "tests/support/table.h"
 
 #include <QTest>
 

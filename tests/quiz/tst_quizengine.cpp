@@ -1,11 +1,11 @@
-#include "answerfeedback.h"
-#include "fakes.h"
-#include "iontableinfo.h"
-#include "questionavailability.h"
-#include "questiondraw.h"
-#include "quizengine.h"
-#include "samplecatalogue.h"
-#include "table.h"
+#include "catalogue/iontableinfo.h"
+#include "quiz/feedback/answerfeedback.h"
+#include "quiz/questionavailability.h"
+#include "quiz/questiondraw.h"
+#include "quiz/quizengine.h"
+#include "tests/support/fakes.h"
+#include "tests/support/samplecatalogue.h"
+#include "tests/support/table.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
-#include "answercheck.h"
-#include "answerfeedback.h"
-#include "composition.h"
-#include "fakes.h"
-#include "resultsreport.h"
-#include "table.h"
+#include "quiz/composition/composition.h"
+#include "quiz/feedback/answercheck.h"
+#include "quiz/feedback/answerfeedback.h"
+#include "quiz/resultsreport.h"
+#include "tests/support/fakes.h"
+#include "tests/support/table.h"
 
 #include <QTest>
 

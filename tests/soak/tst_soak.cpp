@@ -1,8 +1,8 @@
-#include "fakes.h"
-#include "inputblockingpause.h"
-#include "ionarchapplication.h"
-#include "samplecatalogue.h"
-#include "windowdriver.h"
+#include "tests/support/fakes.h"
+#include "tests/support/samplecatalogue.h"
+#include "tests/support/windowdriver.h"
+#include "ui/ionarchapplication.h"
+#include "ui/system/inputblockingpause.h"
 
 #include <QAbstractButton>
 #include <QRandomGenerator>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "messages.h"
-#include "quizengine.h"
-#include "quizports.h"
-#include "randomsource.h"
+#include "catalogue/messages.h"
+#include "catalogue/randomsource.h"
+#include "quiz/quizengine.h"
+#include "quiz/quizports.h"
 
 #include <QApplication>
 #include <QList>

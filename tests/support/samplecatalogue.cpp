@@ -1,6 +1,6 @@
-#include "samplecatalogue.h"
+#include "tests/support/samplecatalogue.h"
 
-#include "loader.h"
+#include "catalogue/loader.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "table.h"
+#include "tests/support/table.h"
 
 #include <QFile>
 #include <QTest>

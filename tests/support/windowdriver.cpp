@@ -1,6 +1,6 @@
-#include "windowdriver.h"
+#include "tests/support/windowdriver.h"
 
-#include "frmmain.h"
+#include "ui/windows/frmmain.h"
 
 #include <QApplication>
 #include <QTest>

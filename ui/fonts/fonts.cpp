@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "ui/fonts/fonts.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

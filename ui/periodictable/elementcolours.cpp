@@ -1,4 +1,4 @@
-#include "elementcolours.h"
+#include "ui/periodictable/elementcolours.h"
 
 #include <algorithm>
 #include <cmath>

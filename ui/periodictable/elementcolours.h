@@ -1,6 +1,6 @@
 #pragma once
 
-#include "elements.h"
+#include "catalogue/elements.h"
 
 #include <QColor>
 

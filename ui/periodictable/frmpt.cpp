@@ -1,8 +1,8 @@
-#include "frmpt.h"
+#include "ui/periodictable/frmpt.h"
 
-#include "fonts.h"
-#include "periodictableview.h"
-#include "pictures.h"
+#include "ui/fonts/fonts.h"
+#include "ui/periodictable/periodictableview.h"
+#include "ui/pictures/pictures.h"
 
 #include <QFontMetrics>
 #include <QLabel>

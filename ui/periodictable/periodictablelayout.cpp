@@ -1,4 +1,4 @@
-#include "periodictablelayout.h"
+#include "ui/periodictable/periodictablelayout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "periodictableview.h"
+#include "ui/periodictable/periodictableview.h"
 
-#include "elementcolours.h"
-#include "elements.h"
-#include "periodictablelayout.h"
-#include "tablepainter.h"
+#include "catalogue/elements.h"
+#include "ui/periodictable/elementcolours.h"
+#include "ui/periodictable/periodictablelayout.h"
+#include "ui/periodictable/tablepainter.h"
 
 #include <QPainter>
 

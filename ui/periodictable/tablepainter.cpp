@@ -1,7 +1,7 @@
-#include "tablepainter.h"
+#include "ui/periodictable/tablepainter.h"
 
-#include "elementcolours.h"
-#include "periodictablelayout.h"
+#include "ui/periodictable/elementcolours.h"
+#include "ui/periodictable/periodictablelayout.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "pictures.h"
+#include "ui/pictures/pictures.h"
 
 #include <QGuiApplication>
 #include <QPainter>

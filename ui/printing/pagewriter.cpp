@@ -1,6 +1,6 @@
-#include "pagewriter.h"
+#include "ui/printing/pagewriter.h"
 
-#include "textwrap.h"
+#include "ui/printing/textwrap.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>

@@ -1,6 +1,6 @@
-#include "systemreportprinter.h"
+#include "ui/printing/systemreportprinter.h"
 
-#include "fonts.h"
+#include "ui/fonts/fonts.h"
 
 #include <QMarginsF>
 #include <QPrinter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pagewriter.h"
-#include "quizports.h"
+#include "quiz/quizports.h"
+#include "ui/printing/pagewriter.h"
 
 #include <QPainter>
 #include <QString>

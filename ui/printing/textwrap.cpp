@@ -1,4 +1,4 @@
-#include "textwrap.h"
+#include "ui/printing/textwrap.h"
 
 #include <QTextLayout>
 

@@ -1,6 +1,6 @@
-#include "dialogports.h"
+#include "ui/system/dialogports.h"
 
-#include "textdisplay.h"
+#include "ui/widgets/textdisplay.h"
 
 #include <QInputDialog>
 #include <QMessageBox>

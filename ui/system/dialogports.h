@@ -1,7 +1,7 @@
 #pragma once
 
-#include "messages.h"
-#include "quizports.h"
+#include "catalogue/messages.h"
+#include "quiz/quizports.h"
 
 // The program's real modal boxes behind the ports that tests answer with scripts.
 

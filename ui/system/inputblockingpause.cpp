@@ -1,4 +1,4 @@
-#include "inputblockingpause.h"
+#include "ui/system/inputblockingpause.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

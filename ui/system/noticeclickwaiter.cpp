@@ -1,6 +1,6 @@
-#include "noticeclickwaiter.h"
+#include "ui/system/noticeclickwaiter.h"
 
-#include "noticelabel.h"
+#include "ui/widgets/noticelabel.h"
 
 #include <QEventLoop>
 #include <QScopedValueRollback>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quizports.h"
+#include "quiz/quizports.h"
 
 class NoticeLabel;
 class QEventLoop;

@@ -1,4 +1,4 @@
-#include "ondemandwindow.h"
+#include "ui/system/ondemandwindow.h"
 
 OnDemandWindow::OnDemandWindow(Factory make)
     : m_make(std::move(make)) {}

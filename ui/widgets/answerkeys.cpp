@@ -1,6 +1,6 @@
-#include "answerkeys.h"
+#include "ui/widgets/answerkeys.h"
 
-#include "richtextedit.h"
+#include "ui/widgets/richtextedit.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "colouredlabel.h"
+#include "ui/widgets/colouredlabel.h"
 
 #include <QLabel>
 

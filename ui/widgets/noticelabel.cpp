@@ -1,7 +1,7 @@
-#include "noticelabel.h"
+#include "ui/widgets/noticelabel.h"
 
-#include "colouredlabel.h"
-#include "textdisplay.h"
+#include "ui/widgets/colouredlabel.h"
+#include "ui/widgets/textdisplay.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

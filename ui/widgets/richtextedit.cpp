@@ -1,7 +1,7 @@
-#include "richtextedit.h"
+#include "ui/widgets/richtextedit.h"
 
-#include "datatext.h"
-#include "twips.h"
+#include "catalogue/datatext.h"
+#include "ui/widgets/twips.h"
 
 #include <QKeyEvent>
 #include <QMimeData>

@@ -1,4 +1,4 @@
-#include "wrappingbutton.h"
+#include "ui/widgets/wrappingbutton.h"
 
 #include <QStringList>
 #include <QTextLayout>

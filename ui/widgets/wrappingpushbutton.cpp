@@ -1,6 +1,6 @@
-#include "wrappingpushbutton.h"
+#include "ui/widgets/wrappingpushbutton.h"
 
-#include "wrappingbutton.h"
+#include "ui/widgets/wrappingbutton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,9 +1,9 @@
-#include "frmhelp.h"
+#include "ui/windows/frmhelp.h"
 
-#include "fonts.h"
-#include "pictures.h"
-#include "textdisplay.h"
-#include "twips.h"
+#include "ui/fonts/fonts.h"
+#include "ui/pictures/pictures.h"
+#include "ui/widgets/textdisplay.h"
+#include "ui/widgets/twips.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ioncatalogue.h"
-#include "quizports.h"
+#include "catalogue/ioncatalogue.h"
+#include "quiz/quizports.h"
 
 #include <QDialog>
 

@@ -1,13 +1,13 @@
-#include "frmmain.h"
+#include "ui/windows/frmmain.h"
 
-#include "answerkeys.h"
-#include "colouredlabel.h"
-#include "fonts.h"
-#include "noticelabel.h"
-#include "pictures.h"
-#include "richtextedit.h"
-#include "twips.h"
-#include "wrappingpushbutton.h"
+#include "ui/fonts/fonts.h"
+#include "ui/pictures/pictures.h"
+#include "ui/widgets/answerkeys.h"
+#include "ui/widgets/colouredlabel.h"
+#include "ui/widgets/noticelabel.h"
+#include "ui/widgets/richtextedit.h"
+#include "ui/widgets/twips.h"
+#include "ui/widgets/wrappingpushbutton.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "ioncatalogue.h"
-#include "messages.h"
-#include "noticeclickwaiter.h"
-#include "quizengine.h"
-#include "quizports.h"
-#include "quizsettings.h"
-#include "randomsource.h"
+#include "catalogue/ioncatalogue.h"
+#include "catalogue/messages.h"
+#include "catalogue/quizsettings.h"
+#include "catalogue/randomsource.h"
+#include "quiz/quizengine.h"
+#include "quiz/quizports.h"
+#include "ui/system/noticeclickwaiter.h"
 
 #include <QMainWindow>
 

@@ -1,10 +1,10 @@
-#include "frmopt.h"
+#include "ui/windows/frmopt.h"
 
-#include "fonts.h"
-#include "pictures.h"
-#include "questionavailability.h"
-#include "twips.h"
-#include "wrappingbutton.h"
+#include "quiz/questionavailability.h"
+#include "ui/fonts/fonts.h"
+#include "ui/pictures/pictures.h"
+#include "ui/widgets/twips.h"
+#include "ui/widgets/wrappingbutton.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>

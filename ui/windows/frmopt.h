@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ioncatalogue.h"
-#include "messages.h"
-#include "quizsettings.h"
+#include "catalogue/ioncatalogue.h"
+#include "catalogue/messages.h"
+#include "catalogue/quizsettings.h"
 
 #include <QWidget>
 

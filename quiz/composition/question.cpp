@@ -1,4 +1,4 @@
-#include "quizstate.h"
+#include "quiz/composition/question.h"
 
 void Question::takeCation(const IonEntry &entry, const QString &charge) {
     cationName = entry.Name;

@@ -1,6 +1,6 @@
-#include "namespelling.h"
+#include "quiz/feedback/namespelling.h"
 
-#include "namingtables.h"
+#include "catalogue/namingtables.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ioncatalogue.h"
+#include "catalogue/ioncatalogue.h"
 
 #include <QList>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "answerfeedback.h"
+#include "quiz/feedback/answerfeedback.h"
 
-#include "answercheck.h"
-#include "formulafeedback.h"
-#include "namefeedback.h"
+#include "quiz/feedback/answercheck.h"
+#include "quiz/feedback/formulafeedback.h"
+#include "quiz/feedback/namefeedback.h"
 
 namespace QuizRules {
 

@@ -1,9 +1,9 @@
-#include "formulareading.h"
+#include "quiz/feedback/formulareading.h"
 
-#include "composition.h"
-#include "datatext.h"
-#include "drawpool.h"
-#include "elements.h"
+#include "catalogue/datatext.h"
+#include "catalogue/elements.h"
+#include "catalogue/iontableinfo.h"
+#include "quiz/composition/composition.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
-#include "answercheck.h"
+#include "quiz/feedback/answercheck.h"
 
-#include "datatext.h"
+#include "catalogue/datatext.h"
 
 namespace QuizRules {
 

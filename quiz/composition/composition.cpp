@@ -1,7 +1,7 @@
-#include "composition.h"
+#include "quiz/composition/composition.h"
 
-#include "datatext.h"
-#include "namingtables.h"
+#include "catalogue/datatext.h"
+#include "catalogue/namingtables.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ioncatalogue.h"
-#include "quizstate.h"
+#include "catalogue/ioncatalogue.h"
+#include "quiz/composition/question.h"
 
 #include <QString>
 

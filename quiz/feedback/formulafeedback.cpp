@@ -1,10 +1,10 @@
-#include "formulafeedback.h"
+#include "quiz/feedback/formulafeedback.h"
 
-#include "composition.h"
-#include "datatext.h"
-#include "feedbackrule.h"
-#include "formulareading.h"
-#include "namingtables.h"
+#include "catalogue/datatext.h"
+#include "catalogue/namingtables.h"
+#include "quiz/composition/composition.h"
+#include "quiz/feedback/feedbackrule.h"
+#include "quiz/feedback/formulareading.h"
 
 #include <QRegularExpression>
 

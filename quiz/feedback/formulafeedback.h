@@ -1,6 +1,6 @@
 #pragma once
 
-#include "answerfeedback.h"
+#include "quiz/feedback/answerfeedback.h"
 
 namespace QuizRules {
 

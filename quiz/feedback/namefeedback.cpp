@@ -1,11 +1,11 @@
-#include "namefeedback.h"
+#include "quiz/feedback/namefeedback.h"
 
-#include "composition.h"
-#include "elements.h"
-#include "feedbackrule.h"
-#include "formulareading.h"
-#include "namespelling.h"
-#include "namingtables.h"
+#include "catalogue/elements.h"
+#include "catalogue/namingtables.h"
+#include "quiz/composition/composition.h"
+#include "quiz/feedback/feedbackrule.h"
+#include "quiz/feedback/formulareading.h"
+#include "quiz/feedback/namespelling.h"
 
 #include <algorithm>
 #include <array>

@@ -1,40 +1,11 @@
 #pragma once
 
-#include "ioncatalogue.h"
-#include "quizstate.h"
+#include "catalogue/ioncatalogue.h"
+#include "quiz/composition/question.h"
+#include "quiz/feedback/answercategory.h"
 
 #include <QLatin1StringView>
 #include <QString>
-
-// What a typed answer gets wrong, in the order the report lists the mistakes: those a
-// formula can have, then those only a name can have, then the rest. The first two are right
-// answers.
-enum class AnswerCategory {
-    Exact,
-    SpellingVariant, // a name the course spells otherwise: sulphate, aluminum, pentoxide
-    SymbolCase,
-    WrongForm,
-    ChargesWritten,
-    OrderReversed,
-    NotLowestTerms,
-    MissingParentheses,
-    ExtraParentheses,
-    OtherCharge,
-    NumeralAsSubscript,
-    ChargesUnbalanced,
-    WrongAnion,
-    WrongIon,
-    CovalentCount,
-    NumeralMissing,
-    NumeralWrong,
-    NumeralNotNeeded,
-    PrefixesOnIonic,
-    MonoFirst,
-    PrefixWrong,
-    ElementForAnion,
-    Misspelt,
-    Unclassified,
-};
 
 struct AnswerFeedback {
     bool correct = false;
