@@ -1,16 +1,10 @@
-#include "catalogue/loader.h"
 #include "quiz/answerkey.h"
 #include "quiz/feedback/answerfeedback.h"
+#include "tests/support/core/samplecatalogue.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class Silent final : public LoadDiagnostics {
-public:
-    void message(int, const Message &) override {}
-    void warning(int, const QString &) override {}
-};
 
 struct Attempt {
     Question question;
@@ -27,8 +21,7 @@ struct Sample {
 const Sample &sample() {
     static const Sample loaded = [] {
         Sample sample;
-        Silent diagnostics;
-        LoadIonsFile(QStringLiteral(IONARCH_SAMPLE_DATA), sample.catalogue, diagnostics);
+        sample.catalogue = loadSampleCatalogue();
         for (Question question : answerKeyQuestions(sample.catalogue)) {
             for (bool askName : {false, true}) {
                 question.askName = askName;

@@ -1,8 +1,8 @@
 #include "bench/peakresident.h"
 #include "bench/statistics.h"
-#include "catalogue/loader.h"
 #include "quiz/feedback/answercheck.h"
 #include "quiz/systemdatesource.h"
+#include "tests/support/core/samplecatalogue.h"
 #include "ui/printing/systemreportprinter.h"
 #include "ui/widgets/richtextedit.h"
 #include "ui/windows/frmmain.h"
@@ -28,11 +28,7 @@ constexpr int WarmUpQuestions = 250;
 struct QuestionWindow {
     explicit QuestionWindow(const QuizSettings &chosen = {})
         : settings(chosen) {
-        struct : LoadDiagnostics {
-            void message(int, const Message &) override {}
-            void warning(int, const QString &) override {}
-        } silent;
-        LoadIonsFile(QStringLiteral(IONARCH_SAMPLE_DATA), catalogue, silent);
+        catalogue = loadSampleCatalogue();
         window.emplace(QuizServices{catalogue, settings, random, noPrint, noName, printer,
                                     dateSource, noPause, noHelp});
         window->show();

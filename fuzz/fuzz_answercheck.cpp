@@ -7,6 +7,7 @@
 #include "quiz/composition/composition.h"
 #include "quiz/feedback/answercheck.h"
 #include "quiz/feedback/answerfeedback.h"
+#include "tests/support/core/samplecatalogue.h"
 
 #include <QHash>
 #include <QList>
@@ -26,8 +27,7 @@ struct Sample {
 const Sample &sample() {
     static const Sample loaded = [] {
         Sample sample;
-        Silent diagnostics;
-        LoadIonsFile(QStringLiteral(IONARCH_SAMPLE_DATA), sample.catalogue, diagnostics);
+        sample.catalogue = loadSampleCatalogue();
         sample.key = answerKeyQuestions(sample.catalogue);
         return sample;
     }();

@@ -7,6 +7,7 @@
 #include "catalogue/loader.h"
 #include "fuzz/fuzzcheck.h"
 #include "quiz/answerkey.h"
+#include "tests/support/core/samplecatalogue.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -40,7 +41,7 @@ void checkTables(const IonCatalogue &catalogue) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     IonCatalogue catalogue;
-    Silent silent;
+    SilentDiagnostics silent;
     loadIons(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)), catalogue, silent);
     checkTables(catalogue);
     // A file the size of the sample composes thousands of compounds, a second's work under

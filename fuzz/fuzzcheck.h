@@ -1,7 +1,5 @@
 #pragma once
 
-#include "catalogue/loader.h"
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -12,10 +10,3 @@ inline void require(bool holds, const char *promise) {
     std::fprintf(stderr, "Broken promise: %s\n", promise);
     std::abort();
 }
-
-// Loads without a word: the targets look at what was loaded, not at what was said.
-class Silent final : public LoadDiagnostics {
-public:
-    void message(int, const Message &) override {}
-    void warning(int, const QString &) override {}
-};

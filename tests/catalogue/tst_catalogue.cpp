@@ -1,7 +1,7 @@
 #include "catalogue/iontableinfo.h"
 #include "catalogue/loader.h"
+#include "tests/support/core/table.h"
 #include "tests/support/fakes.h"
-#include "tests/support/table.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -48,9 +48,9 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("entries");
         QTest::addColumn<QStringList>("findings");
-        for (const QStringList &row : tableRows("loader.tsv"))
-            QTest::addRow("%s", qPrintable(row[0]))
-                << cellBytes(row[1]) << cellsFrom(row.mid(0, 5), 2) << cellsFrom(row, 5);
+        for (const TableRow &row : tableRows("loader.tsv"))
+            QTest::addRow("%s", qPrintable(row["case"]))
+                << cellBytes(row["file"]) << row.cells("entry1", "entry3") << row.cells("finding1");
     }
     void fileIsStoredLineByLine() {
         QFETCH(QByteArray, file);
@@ -63,24 +63,25 @@ private slots:
 
     void fullTableRefusesFurtherEntries_data() { addTableRows("overflow.tsv"); }
     void fullTableRefusesFurtherEntries() {
-        QFETCH(QStringList, row);
+        QFETCH(TableRow, row);
         IonCatalogue catalogue;
         LoadRecorder recorder;
-        loadIons(row[1].toLatin1() + QByteArray("\r\nname,F,1").repeated(42), catalogue, recorder);
-        QCOMPARE(catalogue.table(*ionTableForHeader(row[1])).count(), 40);
-        const QString box = ": ERROR: Data Overflow 41: " + row[2] + " [error icon]";
+        loadIons(row["header"].toLatin1() + QByteArray("\r\nname,F,1").repeated(42), catalogue,
+                 recorder);
+        QCOMPARE(catalogue.table(*ionTableForHeader(row["header"])).count(), 40);
+        const QString box = ": ERROR: Data Overflow 41: " + row["message"] + " [error icon]";
         QCOMPARE(recorder.findings.filter("Overflow"), QStringList({"42" + box, "43" + box}));
     }
 
     void listingsAreLaidOutByteForByte_data() { addTableRows("listings.tsv"); }
     void listingsAreLaidOutByteForByte() {
-        QFETCH(QStringList, row);
+        QFETCH(TableRow, row);
         IonCatalogue catalogue;
         LoadRecorder recorder;
-        loadIons(cellBytes(row[1]), catalogue, recorder);
+        loadIons(cellBytes(row["file"]), catalogue, recorder);
         const ListingTexts &listings = catalogue.listings;
         QCOMPARE(QStringList({listings.help1, listings.help2, listings.helpC1, listings.helpC2}),
-                 cellsFrom(row, 2));
+                 row.cells("help1"));
     }
 
     void boxesBeyondTwentyAreSummedUpAtTheEnd_data() {

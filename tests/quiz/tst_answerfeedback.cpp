@@ -1,7 +1,7 @@
 #include "quiz/answerkey.h"
 #include "quiz/feedback/answerfeedback.h"
-#include "tests/support/samplecatalogue.h"
-#include "tests/support/table.h"
+#include "tests/support/core/samplecatalogue.h"
+#include "tests/support/core/table.h"
 
 #include <QTest>
 
@@ -24,9 +24,10 @@ private slots:
         QTest::addColumn<QString>("verdict");
         QTest::addColumn<QString>("category");
         QTest::addColumn<QString>("explanationHolds");
-        for (const QStringList &row : tableRows("answerfeedback.tsv"))
-            QTest::addRow("%s for %s", qPrintable(row[1]), qPrintable(row[0]))
-                << row[0] << row[1] << row[2] << row[3] << row.value(4);
+        for (const TableRow &row : tableRows("answerfeedback.tsv"))
+            QTest::addRow("%s for %s", qPrintable(row["typed"]), qPrintable(row["shown"]))
+                << row["shown"] << row["typed"] << row["verdict"] << row["category"]
+                << row["explanation holds"];
     }
     void answerIsJudgedAndExplained() {
         QFETCH(QString, shown);

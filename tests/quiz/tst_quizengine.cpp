@@ -3,9 +3,9 @@
 #include "quiz/questionavailability.h"
 #include "quiz/questiondraw.h"
 #include "quiz/quizengine.h"
+#include "tests/support/core/samplecatalogue.h"
+#include "tests/support/core/table.h"
 #include "tests/support/fakes.h"
-#include "tests/support/samplecatalogue.h"
-#include "tests/support/table.h"
 
 #include <QTest>
 
@@ -73,65 +73,69 @@ class QuizEngineTest : public QObject {
 private slots:
     void ionicDrawTakesTheRowsDrawn_data() { addTableRows("draws.tsv"); }
     void ionicDrawTakesTheRowsDrawn() {
-        QFETCH(QStringList, row);
+        QFETCH(TableRow, row);
         QFile data(QStringLiteral(IONARCH_TEST_TABLES "/draws.dat"));
         QVERIFY(data.open(QIODevice::ReadOnly));
         const IonCatalogue catalogue = catalogueFrom(data.readAll());
         ScriptedRandom random;
-        random.values = valuesFrom(row[3]);
+        random.values = valuesFrom(row["random values"]);
         const Question drawn =
-            QuestionDraw(catalogue, settingsNamed(row[1], row[2]), random).drawQuestion()->question;
-        QCOMPARE(drawn.cationName, row[4]);
-        QCOMPARE(drawn.cationCharge, row[5]);
-        QCOMPARE(drawn.multivalent, row[6] == "yes");
-        QCOMPARE(drawn.anionName, row[7]);
+            QuestionDraw(catalogue, settingsNamed(row["cations"], row["anions"]), random)
+                .drawQuestion()
+                ->question;
+        QCOMPARE(drawn.cationName, row["cation"]);
+        QCOMPARE(drawn.cationCharge, row["charge"]);
+        QCOMPARE(drawn.multivalent, row["multivalent"] == "yes");
+        QCOMPARE(drawn.anionName, row["anion"]);
         QVERIFY(random.usedExactly());
     }
 
     void covalentDrawRepeatsUntilFormulasDiffer_data() { addTableRows("covalentdraws.tsv"); }
     void covalentDrawRepeatsUntilFormulasDiffer() {
-        QFETCH(QStringList, row);
+        QFETCH(TableRow, row);
         IonCatalogue catalogue = catalogueFrom(SmallCourse);
-        emptyTables(catalogue, row[2]);
+        emptyTables(catalogue, row["emptied"]);
         ScriptedRandom random;
-        random.values = valuesFrom(row[3]);
+        random.values = valuesFrom(row["random values"]);
         const auto drawn =
-            QuestionDraw(catalogue, settingsNamed("single", "simple", row[1]), random)
+            QuestionDraw(catalogue, settingsNamed("single", "simple", row["covalent"]), random)
                 .drawQuestion();
-        QCOMPARE(drawn->question.compoundName, row[4]);
+        QCOMPARE(drawn->question.compoundName, row["name"]);
         QVERIFY(!drawn->specificHelp && random.usedExactly());
     }
 
     void settingsWithoutQuestionsAreExplained_data() { addTableRows("noquestion.tsv"); }
     void settingsWithoutQuestionsAreExplained() {
-        QFETCH(QStringList, row);
+        QFETCH(TableRow, row);
         IonCatalogue catalogue =
-            row[4].isEmpty() ? loadSampleCatalogue() : catalogueFrom(cellBytes(row[4]));
-        emptyTables(catalogue, row[5]);
-        const QString why = whyNoQuestion(catalogue, settingsNamed(row[1], row[2], row[3]));
-        QVERIFY2(why.contains(row[6]), qPrintable(why));
+            row["data"].isEmpty() ? loadSampleCatalogue() : catalogueFrom(cellBytes(row["data"]));
+        emptyTables(catalogue, row["emptied tables"]);
+        const QString why =
+            whyNoQuestion(catalogue, settingsNamed(row["cations"], row["anions"], row["covalent"]));
+        QVERIFY2(why.contains(row["reason"]), qPrintable(why));
     }
 
     void questionIsShownInItsDirection_data() { addTableRows("directions.tsv"); }
     void questionIsShownInItsDirection() {
-        QFETCH(QStringList, row);
+        QFETCH(TableRow, row);
         Quiz quiz;
-        quiz.settings = settingsNamed("single", "simple", "", row[1]);
-        quiz.fake.random.values = QList<float>{0.9f, 0.1f} + valuesFrom(row[2]); // aluminium oxide
+        quiz.settings = settingsNamed("single", "simple", "", row["questions"]);
+        quiz.fake.random.values =
+            QList<float>{0.9f, 0.1f} + valuesFrom(row["direction drawn"]); // aluminium oxide
         quiz.engine.activate();
         quiz.engine.activate(); // a question stands: nothing more is drawn
         QVERIFY(quiz.fake.random.usedExactly() && quiz.fake.random.reseeds == 1);
-        QCOMPARE(quiz.fake.prompt, row[3]);
-        QCOMPARE(quiz.fake.question.shown, row[4]);
+        QCOMPARE(quiz.fake.prompt, row["prompt"]);
+        QCOMPARE(quiz.fake.question.shown, row["shown"]);
         QCOMPARE(quiz.state().answerLog[1].shown, quiz.fake.question.plainText());
     }
 
     void outcomeIsShownAndCounted_data() { addTableRows("outcomes.tsv"); }
     void outcomeIsShownAndCounted() {
-        QFETCH(QStringList, row);
+        QFETCH(TableRow, row);
         Quiz quiz;
         quiz.engine.activate();
-        for (const QString &action : row[1].split(u';')) {
+        for (const QString &action : row["actions"].split(u';')) {
             if (action == "F3")
                 quiz.engine.helpKeyPressed(3);
             else if (action == "give up")
@@ -156,22 +160,23 @@ private slots:
             {"revealed",
              "click: The correct answer is:\r\nsodium oxide = Na2O\r\n     > CLICK HERE <"}};
         QStringList expected;
-        for (const QString &name : row[2].split(u' '))
+        for (const QString &name : row["notices"].split(u' '))
             expected << notices[name];
         QCOMPARE(quiz.fake.noticesSeen, expected);
         QVERIFY(!quiz.fake.inputsEnabledInAWait);
-        QCOMPARE(QString::number(quiz.state().questionNumber), row[3]);
-        QCOMPARE(quiz.fake.score, row[4]);
-        QCOMPARE(quiz.fake.wrong, row[5]);
-        QCOMPARE(quiz.state().answerLog[1].outcome + quiz.state().answerLog[1].helpMark, row[6]);
-        QCOMPARE(quiz.fake.answer.shown, row[7]);
-        QCOMPARE(quiz.fake.inputsEnabled, row[8] == "yes");
+        QCOMPARE(QString::number(quiz.state().questionNumber), row["question number"]);
+        QCOMPARE(quiz.fake.score, row["score"]);
+        QCOMPARE(quiz.fake.wrong, row["wrong"]);
+        QCOMPARE(quiz.state().answerLog[1].outcome + quiz.state().answerLog[1].helpMark,
+                 row["outcome"]);
+        QCOMPARE(quiz.fake.answer.shown, row["answer box"]);
+        QCOMPARE(quiz.fake.inputsEnabled, row["inputs enabled"] == "yes");
         QStringList mistakes;
         for (auto mistake = quiz.state().mistakes.cbegin(); mistake != quiz.state().mistakes.cend();
              ++mistake)
             mistakes << QuizRules::categoryCode(mistake.key()) + u' ' +
                             QString::number(mistake.value());
-        QCOMPARE(mistakes.join(", "), row[9]);
+        QCOMPARE(mistakes.join(", "), row["mistakes"]);
     }
 
     void aSpellingVariantIsRightAndShowsTheCoursesSpelling() {

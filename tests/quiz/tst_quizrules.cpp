@@ -2,8 +2,8 @@
 #include "quiz/feedback/answercheck.h"
 #include "quiz/feedback/answerfeedback.h"
 #include "quiz/resultsreport.h"
+#include "tests/support/core/table.h"
 #include "tests/support/fakes.h"
-#include "tests/support/table.h"
 
 #include <QTest>
 
@@ -43,9 +43,10 @@ private slots:
         QTest::addColumn<Question>("question");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("formula");
-        for (const QStringList &row : tableRows("composition.tsv"))
-            QTest::addRow("%s", qPrintable(row[0]))
-                << (row[1] == "covalent") << question(row[2]) << row[3] << row[4];
+        for (const TableRow &row : tableRows("composition.tsv"))
+            QTest::addRow("%s", qPrintable(row["case"]))
+                << (row["kind"] == "covalent") << question(row["ions"]) << row["name"]
+                << row["formula"];
     }
     void compoundIsNamedAndWritten() {
         QFETCH(bool, covalent);
@@ -73,9 +74,9 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("correct");
-        for (const QStringList &row : tableRows("judging.tsv"))
-            QTest::addRow("%s", qPrintable(row[0]))
-                << row[1] << cellText(row[2]) << (row[3] == "yes");
+        for (const TableRow &row : tableRows("judging.tsv"))
+            QTest::addRow("%s", qPrintable(row["case"]))
+                << row["expected"] << cellText(row["typed"]) << (row["correct"] == "yes");
     }
     void answerIsJudged() {
         QFETCH(QString, expected);

@@ -1,5 +1,5 @@
+#include "tests/support/core/samplecatalogue.h"
 #include "tests/support/fakes.h"
-#include "tests/support/samplecatalogue.h"
 #include "tests/support/windowdriver.h"
 #include "ui/ionarchapplication.h"
 #include "ui/system/inputblockingpause.h"

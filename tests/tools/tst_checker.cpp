@@ -1,4 +1,4 @@
-#include "tests/support/table.h"
+#include "tests/support/core/table.h"
 
 #include <QFile>
 #include <QProcess>
@@ -20,24 +20,25 @@ class CheckerTest : public QObject {
 private slots:
     void checkerReportsTheFile_data() { addTableRows("checker.tsv"); }
     void checkerReportsTheFile() {
-        QFETCH(QStringList, row);
+        QFETCH(TableRow, row);
         QTemporaryDir folder;
         QFile ionsDat(folder.filePath("ions.dat"));
-        QVERIFY(row[1] == "none" ||
+        QVERIFY(row["ions.dat"] == "none" ||
                 (ionsDat.open(QIODevice::WriteOnly) &&
-                 ionsDat.write(row[1] == "course" ? tableFile("course.dat") : "") >= 0));
+                 ionsDat.write(row["ions.dat"] == "course" ? tableFile("course.dat") : "") >= 0));
         ionsDat.close();
         QProcess checker;
         checker.setWorkingDirectory(folder.path());
-        checker.start(QStringLiteral(IONARCH_CHECK_PATH), row[2].split(u' ', Qt::SkipEmptyParts));
-        checker.write(cellBytes(row[3]));
+        checker.start(QStringLiteral(IONARCH_CHECK_PATH),
+                      row["arguments"].split(u' ', Qt::SkipEmptyParts));
+        checker.write(cellBytes(row["standard input"]));
         checker.closeWriteChannel();
         QVERIFY(checker.waitForFinished() && checker.exitStatus() == QProcess::NormalExit);
         QByteArray expected;
-        for (const QString &file : row[4].split(u' ', Qt::SkipEmptyParts))
+        for (const QString &file : row["standard output"].split(u' ', Qt::SkipEmptyParts))
             expected += tableFile(file);
         QCOMPARE(checker.readAllStandardOutput(), expected);
-        QCOMPARE(QString::number(checker.exitCode()), row[5]);
+        QCOMPARE(QString::number(checker.exitCode()), row["exit status"]);
     }
 };
 

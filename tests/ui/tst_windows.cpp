@@ -1,6 +1,6 @@
 #include "quiz/questionavailability.h"
+#include "tests/support/core/samplecatalogue.h"
 #include "tests/support/fakes.h"
-#include "tests/support/samplecatalogue.h"
 #include "tests/support/windowdriver.h"
 #include "ui/ionarchapplication.h"
 #include "ui/system/dialogports.h"

@@ -1,4 +1,4 @@
-#include "tests/support/samplecatalogue.h"
+#include "tests/support/core/samplecatalogue.h"
 
 #include "catalogue/loader.h"
 
