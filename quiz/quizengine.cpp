@@ -74,8 +74,7 @@ void QuizEngine::CheckAnswer() {
         AnswerCorrect(feedback.explanation);
         NextQuestion();
     } else {
-        if (feedback.category != AnswerCategory::Unclassified)
-            ++m_state.mistakes[feedback.category];
+        ++m_state.mistakes[feedback.category];
         if (!AnswerIncorrect(feedback.explanation))
             return;
     }

@@ -33,7 +33,9 @@ struct QuizState {
     qint16 wrongCount = 0;
     Question question;
     AnswerLog answerLog;
-    QMap<AnswerCategory, int> mistakes; // the series' wrong attempts, by what they got wrong
+    // The series' wrong attempts by what they got wrong; those the rules cannot tell count as
+    // unclassified, which the report lists last.
+    QMap<AnswerCategory, int> mistakes;
 
     LogEntry &currentLogEntry() { return answerLog.at(std::size_t(questionNumber)); }
 };

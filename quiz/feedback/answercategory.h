@@ -7,6 +7,7 @@ enum class AnswerCategory {
     Exact,
     SpellingVariant, // a name the course spells otherwise: sulphate, aluminum, pentoxide
     SymbolCase,
+    LetterDigit, // 0 for O, I for l
     WrongForm,
     ChargesWritten,
     OrderReversed,
@@ -15,10 +16,15 @@ enum class AnswerCategory {
     ExtraParentheses,
     OtherCharge,
     NumeralAsSubscript,
+    IonExpanded, // a polyatomic ion written atom by atom or multiplied out
     ChargesUnbalanced,
+    AmmoniaAmmonium,
     WrongAnion,
     WrongIon,
+    WrongSymbol,
     CovalentCount,
+    ClassicalName, // ferric, cuprous
+    NumeralForm,   // iron 3, iron(3+)
     NumeralMissing,
     NumeralWrong,
     NumeralNotNeeded,
@@ -26,6 +32,8 @@ enum class AnswerCategory {
     MonoFirst,
     PrefixWrong,
     ElementForAnion,
+    OldHydrogenName, // bicarbonate
+    CommonName,      // table salt
     Misspelt,
     Unclassified,
 };

@@ -9,7 +9,6 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <array>
 #include <numeric>
 #include <optional>
 
@@ -233,7 +232,7 @@ Explanation covalentCount(const FormulaCase &c) {
     return u"the count of %1 does not fit %2."_s.arg(otherCount->symbol, c.question.compoundName);
 }
 
-const std::array<FeedbackRule<FormulaCase>, 13> FormulaRules = {{
+const FeedbackRule<FormulaCase> FormulaRules[] = {
     {AnswerCategory::SymbolCase, symbolCase},
     {AnswerCategory::WrongForm, wrongForm},
     {AnswerCategory::ChargesWritten, chargesWritten},
@@ -247,7 +246,7 @@ const std::array<FeedbackRule<FormulaCase>, 13> FormulaRules = {{
     {AnswerCategory::WrongAnion, wrongAnion},
     {AnswerCategory::WrongIon, wrongIon},
     {AnswerCategory::CovalentCount, covalentCount},
-}};
+};
 
 } // namespace
 

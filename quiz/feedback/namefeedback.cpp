@@ -8,7 +8,6 @@
 #include "quiz/feedback/namespelling.h"
 
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <utility>
 
@@ -317,7 +316,7 @@ Explanation misspelt(const NameCase &c) {
     return u"check the spelling of %1."_s.arg(c.question.compoundName);
 }
 
-const std::array<FeedbackRule<NameCase>, 13> NameRules = {{
+const FeedbackRule<NameCase> NameRules[] = {
     {AnswerCategory::WrongForm, wrongForm},
     {AnswerCategory::SpellingVariant, spellingVariant},
     {AnswerCategory::OrderReversed, orderReversed},
@@ -331,7 +330,7 @@ const std::array<FeedbackRule<NameCase>, 13> NameRules = {{
     {AnswerCategory::WrongAnion, wrongAnion},
     {AnswerCategory::WrongIon, wrongIon},
     {AnswerCategory::Misspelt, misspelt},
-}};
+};
 
 } // namespace
 

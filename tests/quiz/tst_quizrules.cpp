@@ -115,10 +115,12 @@ private slots:
                  QStringList({stars, "** Ionarch  Quiz  Program **", stars, "", "", CorrectHeading,
                               QString(53, u'-'), "1.  Q1 ", "2.  Q3*help needed*", "", "",
                               GivenUpHeading, QString(43, u'-'), "3.  Q2", "", QString(50, u'*')}));
-        series.mistakes = {{AnswerCategory::Misspelt, 1}, {AnswerCategory::ChargesUnbalanced, 3}};
+        series.mistakes = {{AnswerCategory::Unclassified, 2},
+                           {AnswerCategory::Misspelt, 1},
+                           {AnswerCategory::ChargesUnbalanced, 3}};
         QCOMPARE(QuizRules::resultsReport("", "", series).body.mid(report.body.size()),
                  QStringList({"", "Mistakes along the way:", "  charges not balanced: 3",
-                              "  misspelt: 1"}));
+                              "  misspelt: 1", "  other mistakes: 2"}));
     }
 
     void printingSendsTheReportThenConfirmsOrAbandonsItAtAFailure() {
