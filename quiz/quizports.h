@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quiz/attempt.h"
 #include "quiz/helptopics.h"
 
 #include <QString>
@@ -89,4 +90,12 @@ public:
     // Shows the topic and returns when the student has closed it; questionHelp describes the
     // question on screen.
     virtual void showHelp(HelpTopic topic, const QString &questionHelp) = 0;
+};
+
+// Where each try goes as it is made: the learning record, or nowhere.
+class AttemptRecorder {
+public:
+    virtual ~AttemptRecorder() = default;
+    // Must not hold up the quiz: a slow store takes the try and writes it later.
+    virtual void recordAttempt(const Attempt &attempt) = 0;
 };
