@@ -30,7 +30,7 @@ struct QuestionWindow {
         : settings(chosen) {
         catalogue = loadSampleCatalogue();
         window.emplace(QuizServices{catalogue, settings, random, noPrint, noName, printer,
-                                    dateSource, noPause, noHelp});
+                                    dateSource, noPause, noHelp, noRecord});
         window->show();
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(&*window))
@@ -62,6 +62,10 @@ struct QuestionWindow {
     struct : HelpViewer {
         void showHelp(HelpTopic, const QString &) override {}
     } noHelp;
+    struct : AttemptRecorder {
+        void recordAttempt(const Attempt &) override {}
+        void seriesFinished(int) override {}
+    } noRecord;
     std::optional<frmMain> window;
 };
 

@@ -55,7 +55,7 @@ struct Quiz {
     FakePorts fake;
     IonCatalogue catalogue = catalogueFrom(SmallCourse);
     QuizSettings settings = settingsNamed("single", "simple");
-    QuizEngine engine{catalogue, settings, fake.ports()};
+    QuizEngine engine{fake.services(catalogue, settings), fake, fake};
 
     Quiz() { engine.start(); }
     void answer(const QString &typed) {
