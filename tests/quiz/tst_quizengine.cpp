@@ -3,6 +3,7 @@
 #include "quiz/questionavailability.h"
 #include "quiz/questiondraw.h"
 #include "quiz/quizengine.h"
+#include "quiz/resultsfile.h"
 #include "tests/support/core/samplecatalogue.h"
 #include "tests/support/core/table.h"
 #include "tests/support/fakes.h"
@@ -177,6 +178,13 @@ private slots:
             mistakes << QuizRules::categoryCode(mistake.key()) + u' ' +
                             QString::number(mistake.value());
         QCOMPARE(mistakes.join(", "), row["mistakes"]);
+        QStringList tries;
+        for (const Attempt &attempt : quiz.fake.attempts)
+            tries << QStringList{ResultsFile::verdictCode(attempt.verdict), attempt.category,
+                                 attempt.helpUsed ? "F3" : ""}
+                         .join(' ')
+                         .simplified();
+        QCOMPARE(tries.join("; "), row["tries"]);
     }
 
     void aSpellingVariantIsRightAndShowsTheCoursesSpelling() {
@@ -189,6 +197,13 @@ private slots:
         QCOMPARE(quiz.fake.noticesSeen, QStringList("1300 ms: CORRECT!\r\nsodium sulfide = Na2S\r\n"
                                                     "Right; the course spells it sodium sulfide."));
         QVERIFY(quiz.state().mistakes.isEmpty() && quiz.fake.score == "1 correct");
+        Attempt recorded = quiz.fake.attempts.value(0);
+        QVERIFY(recorded.time.timeSpec() == Qt::UTC &&
+                qAbs(recorded.time.secsTo(QDateTime::currentDateTimeUtc())) < 60);
+        recorded.time = {};
+        QCOMPARE(ResultsFile::line({"", "", recorded}),
+                 "\t\t1\t1\tionic\tname\tNa2S\tsodium sulfide\tSodium Sulphide\tvariant\t\tno\t"
+                 "sodium\tsulfide\t\n");
     }
 
     void seriesEndOffersToPrint() {
@@ -215,6 +230,12 @@ private slots:
             QVERIFY(quiz.state().answerLog[1].outcome.isEmpty() && quiz.state().mistakes.isEmpty());
             quiz.answer("Na2O");
             QCOMPARE(quiz.fake.score + '/' + quiz.fake.wrong, "1 correct/10 wrong");
+            // 22 tries: the mistake, 20 answers, and the first of the second series.
+            QCOMPARE(quiz.fake.finishedSeries, QList{1});
+            QCOMPARE(quiz.fake.attempts.size(), 22);
+            const Attempt &last = quiz.fake.attempts.last(), &before = quiz.fake.attempts[20];
+            QCOMPARE(QList({before.series, before.question, last.series, last.question}),
+                     QList({1, 20, 2, 1}));
         }
     }
 

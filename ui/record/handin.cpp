@@ -60,20 +60,23 @@ QString write(const QString &folder, const QString &fileName, const QByteArray &
     const QDir dir(folder);
     // Hidden, and not named as a results file, while it is written.
     QTemporaryFile part(dir.filePath(u".hand-in-XXXXXX"_s));
-    if (part.open() && part.write(text) == text.size() && part.flush()) {
-        const QString stem = fileName.chopped(Suffix.size());
-        for (int n = 1; n <= MaxNamesTried; ++n) {
-            const QString target =
-                dir.filePath(n == 1 ? fileName : stem + u'-' + QString::number(n) + Suffix);
-            if (part.rename(target)) {
-                part.setAutoRemove(false);
-                return target;
-            }
-            if (!QFileInfo::exists(target))
-                break;
-        }
+    if (!part.open() || part.write(text) != text.size() || !part.flush()) {
+        *error = part.errorString();
+        return QString();
     }
-    *error = part.errorString();
+    part.close();
+    // Renamed by name: a temporary file forgets its name when a rename fails.
+    QFile written(part.fileName());
+    const QString stem = fileName.chopped(Suffix.size());
+    for (int n = 1; n <= MaxNamesTried; ++n) {
+        const QString target =
+            dir.filePath(n == 1 ? fileName : stem + u'-' + QString::number(n) + Suffix);
+        if (written.rename(target))
+            return target;
+        if (!QFileInfo::exists(target))
+            break;
+    }
+    *error = written.errorString();
     return QString();
 }
 

@@ -4,6 +4,7 @@
 #include "ui/record/recorddatabase.h"
 #include "ui/record/recordwriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 #include <QSettings>
@@ -49,6 +50,9 @@ LearningRecord::~LearningRecord() {
         QThread::currentThread()->quit();
     });
     m_thread.wait();
+    // Notices still on their way are shown: a series that could not be handed in as the
+    // program closed must not pass unseen.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     delete m_writer;
 }
 

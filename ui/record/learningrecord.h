@@ -29,7 +29,7 @@ struct RecordFolders {
 class LearningRecord final : public QObject, public AttemptRecorder {
 public:
     LearningRecord(const RecordFolders &folders, MessageSink &messages, TextPrompt &prompt);
-    // Writes what was handed over, then ends the writer's thread.
+    // Writes what was handed over, shows the notices still due, and ends the writer's thread.
     ~LearningRecord() override;
 
     // The quiz begins on this data file.

@@ -17,12 +17,10 @@ using namespace Qt::StringLiterals;
 // Step n brings a record of version n to version n + 1; PRAGMA user_version holds the version.
 // Steps are only ever added at the end.
 const std::array<QStringList, 1> Migrations{{
-    {u"CREATE TABLE tries (time INTEGER NOT NULL, datafile TEXT NOT NULL, "
-     "series INTEGER NOT NULL, question INTEGER NOT NULL, kind TEXT NOT NULL, "
-     "asked TEXT NOT NULL, shown TEXT NOT NULL, expected TEXT NOT NULL, typed TEXT NOT NULL, "
-     "verdict TEXT NOT NULL, category TEXT NOT NULL, help INTEGER NOT NULL, "
-     "cation TEXT NOT NULL, cation_charge TEXT NOT NULL, multivalent INTEGER NOT NULL, "
-     "anion TEXT NOT NULL)"_s,
+    {u"CREATE TABLE tries (time INTEGER NOT NULL, datafile TEXT, series INTEGER NOT NULL, "
+     "question INTEGER NOT NULL, kind TEXT NOT NULL, asked TEXT NOT NULL, shown TEXT, "
+     "expected TEXT, typed TEXT, verdict TEXT NOT NULL, category TEXT, help INTEGER NOT NULL, "
+     "cation TEXT, cation_charge TEXT, multivalent INTEGER NOT NULL, anion TEXT)"_s,
      u"CREATE INDEX tries_by_time ON tries (time)"_s,
      u"CREATE INDEX tries_by_series ON tries (series)"_s},
 }};
