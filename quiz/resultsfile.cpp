@@ -43,13 +43,6 @@ QLatin1StringView verdictCode(Verdict verdict) {
     return VerdictCodes[std::size_t(verdict)];
 }
 
-std::optional<Verdict> verdictOf(QStringView code) {
-    const auto found = std::find(VerdictCodes.begin(), VerdictCodes.end(), code);
-    if (found == VerdictCodes.end())
-        return std::nullopt;
-    return Verdict(found - VerdictCodes.begin());
-}
-
 QLatin1StringView kindCode(CompoundKind kind) {
     return kind == CompoundKind::Ionic ? "ionic"_L1 : "covalent"_L1;
 }
@@ -122,10 +115,10 @@ std::optional<Row> parseLine(const QString &text, QString *why) {
     a.shown = f[6];
     a.expected = f[7];
     a.typed = f[8];
-    const std::optional<Verdict> verdict = verdictOf(f[9]);
-    if (!verdict)
+    const auto verdict = std::find(VerdictCodes.begin(), VerdictCodes.end(), f[9]);
+    if (verdict == VerdictCodes.end())
         return damaged(u"verdict \"%1\""_s.arg(f[9]));
-    a.verdict = *verdict;
+    a.verdict = Verdict(verdict - VerdictCodes.begin());
     a.category = f[10];
     a.helpUsed = f[11] == u"yes";
     static const QRegularExpression numeral(u"^(.*)\\(([IVX]+)\\)$"_s);

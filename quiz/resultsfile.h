@@ -42,8 +42,6 @@ std::optional<Row> parseLine(const QString &line, QString *why = nullptr);
 
 // "right", "variant", "wrong", "gave-up"; "ionic", "covalent".
 QLatin1StringView verdictCode(Verdict verdict);
-// The verdict whose code it is; nothing for another text.
-std::optional<Verdict> verdictOf(QStringView code);
 QLatin1StringView kindCode(CompoundKind kind);
 // "iron(III)" for a cation whose charge was drawn from several, else its name as listed.
 QString cationLabel(const Attempt &attempt);

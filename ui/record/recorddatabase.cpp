@@ -15,23 +15,24 @@ namespace {
 using namespace Qt::StringLiterals;
 
 // Step n brings a record of version n to version n + 1; PRAGMA user_version holds the version.
-// Steps are only ever added at the end.
+// Steps are only ever added at the end. Text is kept as UTF-16, which is read without being
+// converted. Times are milliseconds since 1970 UTC; kind, asked and verdict hold the numbers of
+// CompoundKind, of "the name was asked" and of Verdict, which read faster than words would.
 const std::array<QStringList, 1> Migrations{{
-    {u"CREATE TABLE tries (time INTEGER NOT NULL, datafile TEXT, series INTEGER NOT NULL, "
-     "question INTEGER NOT NULL, kind TEXT NOT NULL, asked TEXT NOT NULL, shown TEXT, "
-     "expected TEXT, typed TEXT, verdict TEXT NOT NULL, category TEXT, help INTEGER NOT NULL, "
+    {u"PRAGMA encoding = 'UTF-16le'"_s,
+     u"CREATE TABLE tries (time INTEGER NOT NULL, datafile TEXT, series INTEGER NOT NULL, "
+     "question INTEGER NOT NULL, kind INTEGER NOT NULL, asked INTEGER NOT NULL, shown TEXT, "
+     "expected TEXT, typed TEXT, verdict INTEGER NOT NULL, category TEXT, help INTEGER NOT NULL, "
      "cation TEXT, cation_charge TEXT, multivalent INTEGER NOT NULL, anion TEXT)"_s,
      u"CREATE INDEX tries_by_time ON tries (time)"_s,
      u"CREATE INDEX tries_by_series ON tries (series)"_s},
 }};
 constexpr int CurrentVersion = int(Migrations.size());
+static_assert(int(CompoundKind::ComplexCovalent) == 2 && int(Verdict::GaveUp) == 3,
+              "the record keeps these numbers");
 
-// Time in milliseconds since 1970 UTC, the rest as the results file names it; the kind keeps
-// simple and complex covalent apart, which the practice model tells by the rules they need.
 const QString Columns = u"time, datafile, series, question, kind, asked, shown, expected, typed, "
                         "verdict, category, help, cation, cation_charge, multivalent, anion"_s;
-constexpr std::array<QLatin1StringView, 3> KindCodes{"ionic"_L1, "simple-covalent"_L1,
-                                                     "complex-covalent"_L1};
 
 // The writer waits this long for another copy's write before it gives up.
 const QString BusyTimeout = u"QSQLITE_BUSY_TIMEOUT=10000"_s;
@@ -50,12 +51,6 @@ QString movedAsideName(const QString &path) {
     return file.dir().filePath(file.completeBaseName() + u".damaged-"_s +
                                QDateTime::currentDateTime().toString(u"yyyy-MM-dd_HHmmss"_s) +
                                u'.' + file.suffix());
-}
-
-// The position of the code among the codes; 0 for one they lack.
-template <class Codes> int codeIndex(const Codes &codes, const QString &code) {
-    const auto found = std::find(codes.begin(), codes.end(), code);
-    return found == codes.end() ? 0 : int(found - codes.begin());
 }
 
 } // namespace
@@ -193,11 +188,10 @@ bool RecordDatabase::append(const ResultsFile::Row &row) {
             Columns));
     for (const QVariant &value :
          {QVariant(a.time.toMSecsSinceEpoch()), QVariant(row.dataFile), QVariant(a.series),
-          QVariant(a.question), QVariant(QString(KindCodes[std::size_t(a.kind)])),
-          QVariant(a.askName ? u"name"_s : u"formula"_s), QVariant(a.shown), QVariant(a.expected),
-          QVariant(a.typed), QVariant(QString(ResultsFile::verdictCode(a.verdict))),
-          QVariant(a.category), QVariant(a.helpUsed), QVariant(a.cationName),
-          QVariant(a.cationCharge), QVariant(a.multivalent), QVariant(a.anionName)})
+          QVariant(a.question), QVariant(int(a.kind)), QVariant(a.askName), QVariant(a.shown),
+          QVariant(a.expected), QVariant(a.typed), QVariant(int(a.verdict)), QVariant(a.category),
+          QVariant(a.helpUsed), QVariant(a.cationName), QVariant(a.cationCharge),
+          QVariant(a.multivalent), QVariant(a.anionName)})
         insert.addBindValue(value);
     return execute(insert);
 }
@@ -214,24 +208,26 @@ QList<ResultsFile::Row> RecordDatabase::rows(const QDateTime &from, const QDateT
     QList<ResultsFile::Row> found;
     if (!select.exec())
         return found;
+    // The driver gives integers as 64 bits: read so, they need no conversion.
+    const auto number = [&select](int column) { return select.value(column).toLongLong(); };
     while (select.next()) {
         ResultsFile::Row &row = found.emplace_back();
         row.dataFile = select.value(1).toString();
         Attempt &a = row.attempt;
-        a.time = QDateTime::fromMSecsSinceEpoch(select.value(0).toLongLong(), Qt::UTC);
-        a.series = select.value(2).toInt();
-        a.question = select.value(3).toInt();
-        a.kind = CompoundKind(codeIndex(KindCodes, select.value(4).toString()));
-        a.askName = select.value(5).toString() == u"name";
+        a.time = QDateTime::fromMSecsSinceEpoch(number(0), Qt::UTC);
+        a.series = int(number(2));
+        a.question = int(number(3));
+        a.kind = CompoundKind(number(4));
+        a.askName = number(5) != 0;
         a.shown = select.value(6).toString();
         a.expected = select.value(7).toString();
         a.typed = select.value(8).toString();
-        a.verdict = ResultsFile::verdictOf(select.value(9).toString()).value_or(Verdict::Wrong);
+        a.verdict = Verdict(number(9));
         a.category = select.value(10).toString();
-        a.helpUsed = select.value(11).toBool();
+        a.helpUsed = number(11) != 0;
         a.cationName = select.value(12).toString();
         a.cationCharge = select.value(13).toString();
-        a.multivalent = select.value(14).toBool();
+        a.multivalent = number(14) != 0;
         a.anionName = select.value(15).toString();
     }
     return found;
