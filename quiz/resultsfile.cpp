@@ -129,12 +129,15 @@ std::optional<Row> parseLine(const QString &text, QString *why) {
     static const QRegularExpression numeral(u"^(.*)\\(([IVX]+)\\)$"_s);
     a.cationName = f[12];
     if (const QRegularExpressionMatch match = numeral.match(f[12]); match.hasMatch()) {
-        for (int value = 1; value < int(NamingTables::RomanNumerals.size()); ++value) {
-            if (match.captured(2) == NamingTables::romanNumeral(value)) {
-                a.cationName = match.captured(1);
-                a.cationCharge = QString::number(value);
-                a.multivalent = true;
-            }
+        const QStringView written = match.capturedView(2);
+        const auto &numerals = NamingTables::RomanNumerals;
+        const auto value =
+            std::find_if(numerals.begin() + 1, numerals.end(),
+                         [written](const char *n) { return written == QLatin1StringView(n); });
+        if (value != numerals.end()) {
+            a.cationName = match.captured(1);
+            a.cationCharge = QString::number(value - numerals.begin());
+            a.multivalent = true;
         }
     }
     a.anionName = f[13];
