@@ -84,9 +84,9 @@ bool writeFile(const QString &path, const QByteArray &lines) {
 }
 
 // The class written both ways: a folder of hand-ins and one of saved records.
-bool writeClass(const QTemporaryDir &folder) {
+bool writeClass(const QString &folder) {
     std::mt19937 random(19);
-    QDir top(folder.path());
+    QDir top(folder);
     if (!top.mkdir(QStringLiteral("hand-ins")) || !top.mkdir(QStringLiteral("records")))
         return false;
     for (int student = 0; student < Students; ++student) {
@@ -94,13 +94,13 @@ bool writeClass(const QTemporaryDir &folder) {
         QByteArray record;
         for (qsizetype number = 0; number < series.size(); ++number) {
             record += series[number];
-            if (!writeFile(folder.filePath(QStringLiteral("hand-ins/student%1_%2.tsv")
-                                               .arg(student + 1)
-                                               .arg(number + 1, 4, 10, QLatin1Char('0'))),
+            if (!writeFile(top.filePath(QStringLiteral("hand-ins/student%1_%2.tsv")
+                                            .arg(student + 1)
+                                            .arg(number + 1, 4, 10, QLatin1Char('0'))),
                            series[number]))
                 return false;
         }
-        if (!writeFile(folder.filePath(QStringLiteral("records/student%1.tsv").arg(student + 1)),
+        if (!writeFile(top.filePath(QStringLiteral("records/student%1.tsv").arg(student + 1)),
                        record))
             return false;
     }
@@ -120,15 +120,23 @@ double checkerMs(const QStringList &arguments) {
     return double(clock.nsecsElapsed()) / 1e6;
 }
 
-const QTemporaryDir folder;
+// The class, written once for both benchmarks; empty when it could not be written.
+const QString &classFolder() {
+    static const QTemporaryDir folder;
+    static const QString written = folder.isValid() && writeClass(folder.path()) &&
+                                           QDir(folder.path()).mkdir(QStringLiteral("empty"))
+                                       ? folder.path()
+                                       : QString();
+    return written;
+}
 
 // The report on the folder, as text and as tab-separated lines; the checker's start, with a
 // folder of no files, is measured beside it.
 void ClassReport(benchmark::State &state, const QString &subfolder) {
-    const QString path = folder.filePath(subfolder);
-    const QString empty = folder.filePath(QStringLiteral("empty"));
-    if (!QDir().mkpath(empty))
-        return state.SkipWithError("cannot make the empty folder");
+    if (classFolder().isEmpty())
+        return state.SkipWithError("cannot write the class's files");
+    const QString path = classFolder() + u'/' + subfolder;
+    const QString empty = classFolder() + QStringLiteral("/empty");
     std::vector<double> text, tsv, start;
     for (auto _ : state) {
         start.push_back(checkerMs({QStringLiteral("--class"), empty}));
@@ -146,21 +154,13 @@ void ClassReport(benchmark::State &state, const QString &subfolder) {
 
 } // namespace
 
-int main(int argc, char *argv[]) {
-    if (!folder.isValid() || !writeClass(folder))
-        return 1;
-    benchmark::RegisterBenchmark("ClassReport/hand-ins", ClassReport, QStringLiteral("hand-ins"))
-        ->Iterations(Rounds)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("ClassReport/records", ClassReport, QStringLiteral("records"))
-        ->Iterations(Rounds)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_CAPTURE(ClassReport, hand_ins, QStringLiteral("hand-ins"))
+    ->Iterations(Rounds)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ClassReport, records, QStringLiteral("records"))
+    ->Iterations(Rounds)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

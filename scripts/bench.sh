@@ -58,7 +58,7 @@ jq -rs --arg reps "$repetitions" '
         end;
     run("QuestionTurnaround") as $q | first("QuestionTurnaround") as $m | run("DigitKey") as $d
   | run("Loader") as $l
-  | run("Startup/offscreen") as $s | run("ClassReport/hand-ins") as $c
+  | run("Startup/offscreen") as $s | run("ClassReport/hand_ins") as $c
   | "| Figure | Floor | Ionarch | Ratio | Target | Met |",
     "|---|---|---|---|---|---|",
     startup("offscreen"; "offscreen"), startup("xvfb"; "Xvfb"),
