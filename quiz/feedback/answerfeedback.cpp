@@ -94,6 +94,14 @@ QLatin1StringView categoryCode(AnswerCategory category) {
     return textOf(category).code;
 }
 
+std::optional<AnswerCategory> categoryOfCode(QStringView code) {
+    for (const CategoryText &text : CategoryTexts) {
+        if (text.code == code)
+            return text.category;
+    }
+    return std::nullopt;
+}
+
 QString categoryLabel(AnswerCategory category) {
     return QString::fromLatin1(textOf(category).label);
 }
