@@ -21,7 +21,7 @@ constexpr CategoryText CategoryTexts[] = {
     {C::Exact, "exact"_L1, "right"},
     {C::SpellingVariant, "spelling-variant"_L1, "right, in another spelling"},
     {C::SymbolCase, "symbol-case"_L1, "capitals of symbols wrong"},
-    {C::LetterDigit, "letter-digit"_L1, "digit 0 or capital I for a letter"},
+    {C::LetterDigit, "letter-digit"_L1, "look-alike characters (0 for O, I for l)"},
     {C::WrongForm, "wrong-form"_L1, "name and formula mixed up"},
     {C::ChargesWritten, "charges-written"_L1, "charges written in the formula"},
     {C::OrderReversed, "order-reversed"_L1, "parts in reverse order"},
