@@ -263,11 +263,9 @@ QString otherIon(const IonEntry &typed, const IonEntry &asked) {
     return u"%1 is %2; the name asks for %3."_s.arg(typed.Formula, typed.Name, asked.Name);
 }
 
-// Cations of one element, as Hg2 and Hg, are told apart by their formulas.
+// Cations of the same elements, as Hg2 and Hg, are told apart by their formulas.
 QString otherCation(const IonEntry &typed, const IonEntry &asked) {
-    const std::optional<QList<ElementRun>> typedRuns = elementRuns(typed.Formula);
-    const std::optional<QList<ElementRun>> askedRuns = elementRuns(asked.Formula);
-    if (typedRuns && askedRuns && typedRuns->size() == 1 && sameSymbols(*typedRuns, *askedRuns))
+    if (sameElements(typed.Formula, asked.Formula))
         return u"%1 is %2; %3 is %4."_s.arg(typed.Formula, typed.Name, asked.Name, asked.Formula);
     return otherIon(typed, asked);
 }

@@ -178,9 +178,7 @@ std::optional<QString> otherSymbol(QStringView expected, QStringView typed) {
         return std::nullopt;
     const auto [meantSymbol, writtenSymbol] =
         std::mismatch(meant.begin(), meant.end(), written.begin());
-    if (meantSymbol == meant.end() ||
-        !std::equal(meantSymbol + 1, meant.end(), writtenSymbol + 1) ||
-        meantSymbol->compare(*writtenSymbol, Qt::CaseInsensitive) == 0)
+    if (meantSymbol == meant.end() || !std::equal(meantSymbol + 1, meant.end(), writtenSymbol + 1))
         return std::nullopt;
     const Element *meantElement = Elements::bySymbol(*meantSymbol);
     if (!meantElement)

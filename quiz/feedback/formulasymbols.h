@@ -21,7 +21,7 @@ std::optional<QString> symbolCaseSlip(const Question &question, QStringView type
 std::optional<QString> lookAlikeSlip(QStringView expected, QStringView typed);
 
 // The formula's symbols but one, which stands for another element or for none: "P is
-// phosphorus, not potassium."
+// phosphorus, not potassium." A symbol in other capitals is left to symbolCaseSlip.
 std::optional<QString> otherSymbol(QStringView expected, QStringView typed);
 
 } // namespace QuizRules
