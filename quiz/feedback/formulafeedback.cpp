@@ -97,9 +97,21 @@ Explanation chargesWritten(const FormulaCase &c) {
     return u"leave the charges out: they only decide the counts."_s;
 }
 
+// A molecule of two elements written back to front: OC, H3N.
+Explanation moleculeReversed(const FormulaCase &c) {
+    const std::optional<QList<ElementRun>> typed = elementRuns(c.answer);
+    const std::optional<QList<ElementRun>> expected = elementRuns(c.question.formula);
+    if (!typed || !expected || expected->size() != 2 ||
+        *typed != QList{expected->back(), expected->front()})
+        return std::nullopt;
+    return u"write %1 before %2 in this formula."_s.arg(expected->front().symbol,
+                                                        expected->back().symbol);
+}
+
 Explanation orderReversed(const FormulaCase &c) {
-    if (c.question.kind == CompoundKind::ComplexCovalent ||
-        !chemistsReading(c.answer, {&c.anion}, {&c.cation}))
+    if (c.question.kind == CompoundKind::ComplexCovalent)
+        return moleculeReversed(c);
+    if (!chemistsReading(c.answer, {&c.anion}, {&c.cation}))
         return std::nullopt;
     return (c.isIonic() ? u"the cation comes first: write %1 before %2."_s
                         : u"write %1 before %2 in this formula."_s)
