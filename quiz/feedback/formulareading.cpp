@@ -219,7 +219,8 @@ std::optional<AtomGroup> groupBefore(QStringView text, const IonEntry &ion) {
 int timesHeld(const QList<ElementRun> &group, const QList<ElementRun> &ion) {
     const QMap<QString, int> held = atomsOf(group);
     const QMap<QString, int> wanted = atomsOf(ion);
-    if (wanted.isEmpty() || held.keys() != wanted.keys())
+    // A count of 0 is no count to divide by.
+    if (wanted.isEmpty() || wanted.first() == 0 || held.keys() != wanted.keys())
         return 0;
     const int times = held.first() / wanted.first();
     for (auto atom = wanted.begin(); atom != wanted.end(); ++atom) {

@@ -106,7 +106,7 @@ const LookAlike *lookAlike(QChar typed, QChar meant) {
 std::optional<QString> symbolCaseSlip(const Question &question, QStringView typed) {
     const QString expectedLetters = lettersOf(question.formula);
     const QString typedLetters = lettersOf(typed);
-    if (typedLetters == expectedLetters ||
+    if (typedLetters == expectedLetters || typedLetters.size() != expectedLetters.size() ||
         typedLetters.compare(expectedLetters, Qt::CaseInsensitive) != 0)
         return std::nullopt;
     // The runs of letters round the first wrong one, as either text cuts its symbols.
