@@ -46,10 +46,12 @@ public:
     // The first ion the sentence names whose formula is not among these; empty for none.
     QString strayIon(const QString &sentence, const QSet<QString> &formulas) const {
         for (const QRegularExpressionMatch &match : m_mention.globalMatch(sentence)) {
-            const bool numeral = match.capturedStart() > 0 &&
-                                 sentence[match.capturedStart() - 1] == u'(' &&
-                                 sentence.mid(match.capturedEnd(), 1) == u")";
             const QString &mention = match.captured();
+            const bool numeral = sentence.mid(match.capturedStart() - 1, 1) == u"(" &&
+                                 sentence.mid(match.capturedEnd(), 1) == u")" &&
+                                 std::all_of(mention.begin(), mention.end(), [](QChar letter) {
+                                     return QStringView(u"IVX").contains(letter);
+                                 });
             const QString formula = m_formulaOf.value(
                 match.hasCaptured("name") ? mention.front().toLower() + mention.sliced(1)
                                           : mention);
