@@ -21,7 +21,7 @@ constexpr CategoryText CategoryTexts[] = {
     {C::Exact, "exact"_L1, "right"},
     {C::SpellingVariant, "spelling-variant"_L1, "right, in another spelling"},
     {C::SymbolCase, "symbol-case"_L1, "capitals of symbols wrong"},
-    {C::LetterDigit, "letter-digit"_L1, "digit 0 or capital I for a letter"},
+    {C::LetterDigit, "letter-digit"_L1, "look-alike characters (0 for O, I for l)"},
     {C::WrongForm, "wrong-form"_L1, "name and formula mixed up"},
     {C::ChargesWritten, "charges-written"_L1, "charges written in the formula"},
     {C::OrderReversed, "order-reversed"_L1, "parts in reverse order"},
@@ -29,7 +29,8 @@ constexpr CategoryText CategoryTexts[] = {
     {C::MissingParentheses, "missing-parentheses"_L1, "parentheses missing"},
     {C::ExtraParentheses, "extra-parentheses"_L1, "parentheses or 1s not needed"},
     {C::OtherCharge, "other-charge"_L1, "formula for another charge"},
-    {C::NumeralAsSubscript, "numeral-as-subscript"_L1, "Roman numeral used as a count"},
+    {C::NumeralAsSubscript, "numeral-as-subscript"_L1,
+     "Roman numeral as a count or in the formula"},
     {C::IonExpanded, "ion-expanded"_L1, "polyatomic ion written atom by atom"},
     {C::ChargesUnbalanced, "charges-unbalanced"_L1, "charges not balanced"},
     {C::AmmoniaAmmonium, "ammonia-ammonium"_L1, "ammonia (NH3) for ammonium (NH4)"},
@@ -92,6 +93,14 @@ AnswerFeedback judgeAnswer(const Question &question, const QString &typed,
 
 QLatin1StringView categoryCode(AnswerCategory category) {
     return textOf(category).code;
+}
+
+std::optional<AnswerCategory> categoryOfCode(QStringView code) {
+    for (const CategoryText &text : CategoryTexts) {
+        if (text.code == code)
+            return text.category;
+    }
+    return std::nullopt;
 }
 
 QString categoryLabel(AnswerCategory category) {
