@@ -10,6 +10,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <sys/resource.h>
+
 namespace {
 
 using namespace Qt::StringLiterals;
@@ -17,6 +19,8 @@ using namespace Qt::StringLiterals;
 const QString KeepRecord = u"keepRecord"_s;
 const QString HandInFolder = u"handInFolder"_s;
 const QString StudentName = u"studentName"_s;
+
+constexpr int WriterNiceness = 10;
 
 // The user's ~/.config/Ionarch/Ionarch.conf, which falls back to the system's for a key it
 // lacks.
@@ -71,7 +75,12 @@ void LearningRecord::startWriter() {
         m_messages.show({text, u"Learning record"_s, MessageIcon::Warning, MessageButtons::Ok});
     });
     m_thread.start();
-    post([keep = isKept()](RecordWriter &writer) { writer.open(keep); });
+    post([keep = isKept()](RecordWriter &writer) {
+        // Where the two share a processor, the writer gives way to the question window: on
+        // Linux a thread has a niceness of its own.
+        setpriority(PRIO_PROCESS, 0, WriterNiceness);
+        writer.open(keep);
+    });
 }
 
 template <class Job> void LearningRecord::post(Job job) {
