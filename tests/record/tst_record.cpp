@@ -6,6 +6,8 @@
 #include "ui/record/learningrecord.h"
 #include "ui/record/recorddatabase.h"
 #include "ui/record/recordwriter.h"
+#include "ui/system/dialogports.h"
+#include "ui/system/inputblockingpause.h"
 
 #include <QCryptographicHash>
 #include <QProcess>
@@ -16,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -276,6 +279,22 @@ private slots:
         QVERIFY(!record.forget() && record.attempts().size() == 3);
         QVERIFY(record.forget() && record.attempts().isEmpty());
         QCOMPARE(QDir(folder.path()).entryList({"history*"}), QStringList("history.sqlite"));
+    }
+
+    // The record's notices arrive from its thread at any time, also during the pause after a
+    // right answer.
+    void aNoticeThatOpensDuringThePauseTakesItsKeys() {
+        MessageAnswer answer = MessageAnswer::Ok;
+        QTimer::singleShot(50, [&] {
+            inModalWindow([] { pressKey(Qt::Key_Return); });
+            QTimer::singleShot(1000, [] { // Enter dropped: the box goes, unanswered
+                if (QWidget *box = QApplication::activeModalWidget())
+                    box->hide();
+            });
+            answer = DialogMessageSink().show({"a notice", "", {}, MessageButtons::YesNo});
+        });
+        InputBlockingPause().pause(100);
+        QCOMPARE(answer, MessageAnswer::No); // its default button
     }
 };
 

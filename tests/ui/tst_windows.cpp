@@ -18,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
-#include <QTimer>
 
 namespace {
 
@@ -364,20 +363,6 @@ private slots:
         QVERIFY(visibleAfterClose && quizState().questionNumber == 2 &&
                 shownText("frmMain", "lblWrong").isEmpty());
         QTRY_COMPARE(closing.count(), 1);
-    }
-
-    void aBoxThatOpensDuringThePauseTakesItsKeys() {
-        MessageAnswer answer = MessageAnswer::Ok;
-        QTimer::singleShot(50, [&] {
-            inModalWindow([] { pressKey(Qt::Key_Return); });
-            QTimer::singleShot(1000, [] { // Enter dropped: the box goes, unanswered
-                if (QWidget *box = QApplication::activeModalWidget())
-                    box->hide();
-            });
-            answer = DialogMessageSink().show({"a notice", "", {}, MessageButtons::YesNo});
-        });
-        InputBlockingPause().pause(100);
-        QCOMPARE(answer, MessageAnswer::No); // its default button
     }
 
     void closingWhileANoticeWaitsEndsTheWaitAndTheOutcome() {
