@@ -1,14 +1,58 @@
 #include "quiz/answerkey.h"
 #include "quiz/feedback/answerfeedback.h"
+#include "quiz/feedback/formulareading.h"
 #include "tests/support/core/samplecatalogue.h"
 #include "tests/support/core/table.h"
 
+#include <QRegularExpression>
 #include <QTest>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 // Two lines of a notice at its font hold about a hundred characters.
 constexpr qsizetype LongestExplanation = 100;
+
+// The listed ions that an explanation names, by name or by formula. Longer names are taken out
+// first, so that hydrogen sulfate is not read as sulfate too.
+class IonMentions {
+public:
+    explicit IonMentions(QList<IonEntry> ions) {
+        std::sort(ions.begin(), ions.end(), [](const IonEntry &a, const IonEntry &b) {
+            return a.Name.size() > b.Name.size();
+        });
+        for (const IonEntry &ion : ions) {
+            m_names.append(
+                {QRegularExpression(u"\\b"_s + QRegularExpression::escape(ion.Name) + u"(?!\\w)"_s,
+                                    QRegularExpression::CaseInsensitiveOption),
+                 ion.Formula});
+            m_formulas.append(ion.Formula);
+        }
+    }
+
+    // Their formulas.
+    QStringList in(QString explanation) const {
+        QStringList named;
+        for (const auto &[name, formula] : m_names) {
+            if (explanation.contains(name))
+                named.append(formula);
+            explanation.replace(name, u"#"_s);
+        }
+        static const QRegularExpression notFormula(u"[^A-Za-z0-9]"_s);
+        for (const QString &token : explanation.split(notFormula)) {
+            if (m_formulas.contains(token))
+                named.append(token);
+        }
+        return named;
+    }
+
+private:
+    QList<std::pair<QRegularExpression, QString>> m_names;
+    QStringList m_formulas;
+};
 
 } // namespace
 
@@ -26,7 +70,7 @@ private slots:
         QTest::addColumn<QString>("explanationHolds");
         for (const TableRow &row : tableRows("answerfeedback.tsv"))
             QTest::addRow("%s for %s", qPrintable(row["typed"]), qPrintable(row["shown"]))
-                << row["shown"] << row["typed"] << row["verdict"] << row["category"]
+                << row["shown"] << cellText(row["typed"]) << row["verdict"] << row["category"]
                 << row["explanation holds"];
     }
     void answerIsJudgedAndExplained() {
@@ -57,6 +101,39 @@ private slots:
                          qPrintable(answer));
                 QVERIFY2(!QuizRules::judgeAnswer(question, answer.chopped(1), m_catalogue).correct,
                          qPrintable(answer));
+            }
+        }
+    }
+
+    // Each ionic compound of the key answered with the formula or name of every other one that
+    // shares its cation or its anion: wrong, and explained by the ions in play alone.
+    void everyOtherCompoundOfTheSameIonIsWrongAndNamesOnlyIonsInPlay_data() {
+        QTest::addColumn<bool>("askName");
+        QTest::addRow("names typed for formulas") << true;
+    }
+    void everyOtherCompoundOfTheSameIonIsWrongAndNamesOnlyIonsInPlay() {
+        QFETCH(bool, askName);
+        const IonMentions mentions(QuizRules::listedCations(m_catalogue) +
+                                   QuizRules::listedAnions(m_catalogue));
+        QList<Question> ionic;
+        std::copy_if(m_key.begin(), m_key.end(), std::back_inserter(ionic),
+                     [](const Question &question) { return question.kind == CompoundKind::Ionic; });
+        for (Question question : ionic) {
+            question.askName = askName;
+            for (const Question &other : ionic) {
+                const bool sameCation = other.cationSymbol == question.cationSymbol;
+                if (sameCation == (other.anionFormula == question.anionFormula))
+                    continue;
+                const QString typed = askName ? other.compoundName : other.formula;
+                const AnswerFeedback feedback =
+                    QuizRules::judgeAnswer(question, typed, m_catalogue);
+                QVERIFY2(!feedback.correct, qPrintable(typed + u" for "_s + question.formula));
+                const QStringList inPlay{question.cationSymbol, question.anionFormula,
+                                         other.cationSymbol, other.anionFormula};
+                for (const QString &named : mentions.in(feedback.explanation))
+                    QVERIFY2(inPlay.contains(named),
+                             qPrintable(typed + u" for "_s + question.formula + u": "_s +
+                                        feedback.explanation));
             }
         }
     }

@@ -1,0 +1,299 @@
+#include "quiz/feedback/namewords.h"
+
+#include "catalogue/elements.h"
+#include "quiz/composition/composition.h"
+#include "quiz/feedback/formulareading.h"
+#include "quiz/feedback/othernames.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace QuizRules {
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+const Element *elementNamed(QStringView name) {
+    const std::span<const Element> elements = Elements::all();
+    const auto found =
+        std::find_if(elements.begin(), elements.end(),
+                     [name](const Element &element) { return element.name == name; });
+    return found == elements.end() ? nullptr : &*found;
+}
+
+// hypo or per, the stem, and the ending of an oxyanion's or -ide's name; nothing for others.
+QRegularExpressionMatch anionWordParts(QStringView word) {
+    static const QRegularExpression parts(QStringLiteral("^(hypo|per)?([a-z]+?)(ide|ite|ate)$"));
+    return parts.match(word.toString());
+}
+
+// The family's stems: "chlor" for chlorate, chlorite and the rest of the chlorine family.
+bool familyHasStem(const NameCase &c, QStringView stem, bool &hasHypoOrPer) {
+    const QString family = anionFamily(c.question.anionFormula);
+    bool found = false;
+    hasHypoOrPer = false;
+    for (const NamedIon &anion : c.anions) {
+        const QRegularExpressionMatch listed = anionWordParts(anion.name);
+        if (!listed.hasMatch() || anionFamily(anion.ion.Formula) != family ||
+            listed.capturedView(2) != stem)
+            continue;
+        found = true;
+        hasHypoOrPer = hasHypoOrPer || listed.hasCaptured(1);
+    }
+    return found;
+}
+
+// The symbol of the element that a word names, as an element or as a simple anion, with a
+// Greek prefix or without: "tetraoxide" gives O; empty for other words.
+QString atomNamed(const NameCase &c, QStringView word) {
+    for (const PrefixedWord &reading : prefixReadings(word)) {
+        if (const Element *element = elementNamed(reading.stem))
+            return element->symbol.toString();
+        if (const NamedIon *anion = c.anionNamed(reading.stem);
+            anion && Elements::bySymbol(anion->ion.Formula))
+            return anion->ion.Formula;
+    }
+    return {};
+}
+
+bool isMoleculeName(const NameCase &c, QStringView name) {
+    const IonCategory &molecules = c.catalogue.table(IonTable::CovalentComplex);
+    for (int row = 1; row <= molecules.count(); ++row) {
+        if (c.spelling(molecules.entry(row).Name) == name)
+            return true;
+    }
+    return false;
+}
+
+// The listed anion an acid's name is made from: sulfuric acid from sulfate, nitrous acid from
+// nitrite, hydrochloric acid from chloride.
+const NamedIon *acidAnion(const NameCase &c) {
+    static const QRegularExpression acid(QStringLiteral("^(hydro)?([a-z]+?)(ic|ous) acid$"));
+    const QRegularExpressionMatch parts = acid.match(c.reading.text());
+    if (!parts.hasMatch())
+        return nullptr;
+    const bool hydro = parts.hasCaptured(1);
+    const bool ic = parts.captured(3) == u"ic";
+    if (hydro && !ic)
+        return nullptr;
+    const QString ending = hydro ? u"ide"_s : ic ? u"ate"_s : u"ite"_s;
+    // sulfur-ic and phosphor-ic keep letters that sulf-ate and phosph-ate drop
+    const QString stem = parts.captured(2);
+    for (QStringView kept : {u"", u"ur", u"or"}) {
+        if (!stem.endsWith(kept))
+            continue;
+        if (const NamedIon *anion = c.anionNamed(stem.chopped(kept.size()) + ending))
+            return anion;
+    }
+    return nullptr;
+}
+
+bool isChemistryWord(const NameCase &c, QStringView word) {
+    if (word == u"ammonia" || elementNamed(word) || classicalName(word) || biNameAnion(word) ||
+        courseIonName(word))
+        return true;
+    const auto named = [word](const NamedIon &ion) { return ion.base() == word; };
+    if (std::any_of(c.cations.begin(), c.cations.end(), named) ||
+        std::any_of(c.anions.begin(), c.anions.end(), named))
+        return true;
+    const IonCategory &molecules = c.catalogue.table(IonTable::CovalentComplex);
+    for (int row = 1; row <= molecules.count(); ++row) {
+        if (c.spelling(molecules.entry(row).Name).split(u' ').contains(word))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool areRelatedAnions(const QString &typedFormula, const QString &askedFormula) {
+    static const QRegularExpression hydrogen(QStringLiteral("^H[0-9]*(?=[A-Z])"));
+    const QString typed = anionFamily(typedFormula);
+    const QString asked = anionFamily(askedFormula);
+    return typed == asked || QString(typed).remove(hydrogen) == QString(asked).remove(hydrogen);
+}
+
+std::optional<QString> unlistedRelative(const NameCase &c, QStringView word) {
+    const QRegularExpressionMatch parts = anionWordParts(word);
+    bool familyTakesHypoOrPer = false;
+    if (!parts.hasMatch() || !familyHasStem(c, parts.capturedView(2), familyTakesHypoOrPer))
+        return std::nullopt;
+    const QStringView prefix = parts.capturedView(1);
+    const QStringView ending = parts.capturedView(3);
+    if (familyTakesHypoOrPer &&
+        ((prefix == u"per" && ending != u"ate") || (prefix == u"hypo" && ending != u"ite")))
+        return u"%1 is no ion: per- goes with -ate, hypo- with -ite."_s.arg(word);
+    return u"the course lists no %1; this formula holds %2 with the charge -%3."_s.arg(
+        word, c.question.anionFormula, c.question.anionCharge);
+}
+
+QString typedWithoutPrefixes(const NameCase &c) {
+    if (!c.covalent)
+        return {};
+    const CovalentParts &parts = *c.covalent;
+    for (const NameSplit &split : c.reading.splits()) {
+        for (const PrefixedWord &first : prefixReadings(split.firstText)) {
+            for (const PrefixedWord &second : prefixReadings(split.rest)) {
+                if (first.stem == parts.firstName && second.stem == parts.secondName &&
+                    std::max(first.count, 1) == parts.firstCount &&
+                    std::max(second.count, 1) == parts.secondCount)
+                    return first.stem.toString() + u' ' + second.stem.toString();
+            }
+        }
+    }
+    return {};
+}
+
+std::optional<QString> wrongMoleculePart(const NameCase &c) {
+    if (!c.covalent)
+        return std::nullopt;
+    const CovalentParts &parts = *c.covalent;
+    const QString &typed = c.reading.text();
+    if (const NamedIon *ion = c.anionNamed(typed); ion && !isMoleculeName(c, typed))
+        return u"%1 is the ion %2; the molecule %3 has a name of its own."_s.arg(
+            ion->ion.Name, ion->ion.Formula, c.question.formula);
+    const QStringList held{parts.firstSymbol, parts.secondSymbol};
+    for (const NameSplit &split : c.reading.splits()) {
+        for (const PrefixedWord &first : prefixReadings(split.firstText)) {
+            for (const PrefixedWord &second : prefixReadings(split.rest)) {
+                const Element *element = elementNamed(first.stem);
+                const NamedIon *anion = c.anionNamed(second.stem);
+                if (!element || !anion)
+                    continue;
+                const bool firstRight = element->symbol == parts.firstSymbol;
+                const bool secondRight = anion->ion.Formula == parts.secondSymbol;
+                if (firstRight && !secondRight)
+                    return u"%1 is %2; this formula holds %3."_s.arg(
+                        anion->ion.Name, anion->ion.Formula, parts.secondSymbol);
+                if (secondRight && !firstRight)
+                    return u"%1 is %2; this formula holds %3."_s.arg(element->name, element->symbol,
+                                                                     parts.firstSymbol);
+                if (!firstRight && !held.contains(element->symbol) &&
+                    !held.contains(anion->ion.Formula))
+                    return u"%1 is %2 and %3 is %4; this formula holds neither."_s.arg(
+                        element->name, element->symbol, anion->ion.Name, anion->ion.Formula);
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> moleculeAnionRelative(const NameCase &c) {
+    if (!c.covalent)
+        return std::nullopt;
+    const CovalentParts &parts = *c.covalent;
+    for (const NameSplit &split : c.reading.splits()) {
+        if (!isPrefixed(split.firstText, parts.firstName))
+            continue;
+        for (const PrefixedWord &second : prefixReadings(split.rest)) {
+            const NamedIon *anion = c.anionNamed(second.stem);
+            if (anion && anion->ion.Formula != parts.secondSymbol &&
+                areRelatedAnions(anion->ion.Formula, parts.secondSymbol))
+                return u"%1 is %2; this formula holds %3."_s.arg(
+                    anion->ion.Name, anion->ion.Formula, parts.secondSymbol);
+        }
+    }
+    const NamedIon *acid = parts.firstSymbol == u"H" ? acidAnion(c) : nullptr;
+    if (!acid || acid->ion.Formula == parts.secondSymbol ||
+        !areRelatedAnions(acid->ion.Formula, parts.secondSymbol))
+        return std::nullopt;
+    return u"%1 would be %2, from %3; this formula holds %4."_s.arg(
+        c.reading.text(), formulaPart(u"H"_s, acid->ion.Charges.toInt()) + acid->ion.Formula,
+        acid->ion.Name, parts.secondSymbol);
+}
+
+std::optional<QString> ionNamedAtomByAtom(const NameCase &c) {
+    const std::optional<QList<ElementRun>> runs = elementRuns(c.question.anionFormula);
+    if (!c.isIonic() || !runs || runs->size() < 2)
+        return std::nullopt;
+    QStringList held;
+    for (const ElementRun &run : *runs)
+        held.append(run.symbol);
+    for (const NameSplit &split : c.reading.splits()) {
+        if (!c.namesAskedCation(split.first))
+            continue;
+        // the ionic spelling writes "hydrogen oxide" as one word, as it does hydrogen carbonate
+        QString words = split.rest.toString();
+        if (words.startsWith(u"hydrogen"_s) && !c.anionNamed(words))
+            words.insert(8, u' ');
+        QStringList named;
+        for (QStringView word : QStringView(words).split(u' ', Qt::SkipEmptyParts)) {
+            const QString symbol = atomNamed(c, word);
+            if (!held.contains(symbol)) {
+                named.clear();
+                break;
+            }
+            if (!named.contains(symbol))
+                named.append(symbol);
+        }
+        if (named.size() > 1)
+            return u"%1 is one ion with a name of its own: name it whole, not atom by atom."_s.arg(
+                c.question.anionFormula);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> commonName(const NameCase &c) {
+    const QString &typed = c.reading.text();
+    const QString &formula = c.question.formula;
+    if (const std::optional<OtherCompoundName> other = otherCompoundName(typed)) {
+        const bool asked = other->formula == formula;
+        switch (other->kind) {
+        case OtherCompoundName::Kind::Everyday:
+            if (!asked)
+                return u"%1 is the everyday name of %2, not of %3."_s.arg(typed, other->formula,
+                                                                          formula);
+            if (c.isIonic())
+                return u"%1 is an everyday name; the course names %2 from its ions, %3 and %4."_s
+                    .arg(typed, formula, c.question.cationSymbol, c.question.anionFormula);
+            return u"%1 is an everyday name; the course names %2 from its elements, with prefixes."_s
+                .arg(typed, formula);
+        case OtherCompoundName::Kind::Solution:
+            if (!asked)
+                return u"%1 is %2 dissolved in water, not %3."_s.arg(typed, other->formula,
+                                                                     formula);
+            return u"%1 is %2 dissolved in water; name the compound itself."_s.arg(typed, formula);
+        case OtherCompoundName::Kind::Synonym:
+            if (!asked)
+                return u"%1 is another name of %2, not of %3."_s.arg(typed, other->formula,
+                                                                     formula);
+            return u"%1 is another name of %2; the course calls it %3."_s.arg(
+                typed, formula, c.question.compoundName);
+        }
+    }
+    QStringList words = typed.split(u' ');
+    for (QString &word : words) {
+        if (const std::optional<QLatin1StringView> course = courseIonName(word)) {
+            const QString synonym = std::exchange(word, *course);
+            if (words.join(u' ') == c.expected)
+                return u"%1 is another name of %2; the course writes %2."_s.arg(synonym, word);
+        }
+    }
+    const QString fitting = typedWithoutPrefixes(c);
+    if (fitting.isEmpty() || c.covalent->systematic || fitting == c.expected)
+        return std::nullopt;
+    return u"%1 fits %2, but the course calls it %3."_s.arg(typed, formula,
+                                                            c.question.compoundName);
+}
+
+bool makesOtherChemistryWord(const NameCase &c) {
+    const QStringList expectedWords = c.expected.split(u' ');
+    for (QStringView word : QStringView(c.reading.text()).split(u' ')) {
+        if (expectedWords.contains(word))
+            continue;
+        for (const PrefixedWord &reading : prefixReadings(readNamedPart(word).name)) {
+            QStringView stem = reading.stem;
+            if (stem.startsWith(u"hypo"))
+                stem = stem.sliced(4);
+            else if (stem.startsWith(u"per"))
+                stem = stem.sliced(3);
+            if (isChemistryWord(c, reading.stem) || isChemistryWord(c, stem))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace QuizRules
