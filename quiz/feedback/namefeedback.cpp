@@ -88,6 +88,21 @@ Explanation layout(const NameCase &c) {
     return u"only the spacing is wrong: write it %1."_s.arg(c.question.compoundName);
 }
 
+// One part of a name of two.
+Explanation partOnly(const NameCase &c) {
+    const QString &typed = c.reading.text();
+    const NamedPart part = readNamedPart(typed);
+    if (typed.contains(u' ') || !c.expected.contains(u' '))
+        return std::nullopt;
+    if (c.isIonic() && (typed == c.anionName || c.namesAskedCation(part)))
+        return u"the name has two parts: the cation, then the anion."_s;
+    if (c.covalent &&
+        isPrefixed(QStringView(c.expected).split(u' ').front(), c.covalent->firstName) &&
+        (isPrefixed(typed, c.covalent->firstName) || isPrefixed(typed, c.covalent->secondName)))
+        return u"the name has two parts: the first element, then the second."_s;
+    return std::nullopt;
+}
+
 Explanation spellingVariant(const NameCase &c) {
     if (c.reading.slip().kind != LayoutSlip::Kind::None || c.reading.text() != c.expected)
         return std::nullopt;
@@ -318,12 +333,33 @@ Explanation prefixWrong(const NameCase &c) {
     return std::nullopt;
 }
 
+// An element of the asked polyatomic anion named in its place: sulfur for sulfate,
+// permanganese for permanganate.
+const Element *polyatomicAnionElement(const NameCase &c, QStringView word) {
+    const std::optional<QList<ElementRun>> runs = elementRuns(c.question.anionFormula);
+    if (!runs || runs->size() < 2)
+        return nullptr;
+    for (QStringView prefix : {u"", u"hypo", u"per"}) {
+        const Element *element =
+            word.startsWith(prefix) ? elementNamed(word.sliced(prefix.size())) : nullptr;
+        if (element && std::any_of(runs->begin(), runs->end(), [element](const ElementRun &run) {
+                return run.symbol == element->symbol;
+            }))
+            return element;
+    }
+    return nullptr;
+}
+
 Explanation elementForAnion(const NameCase &c) {
     for (const NameSplit &split : c.reading.splits()) {
         if (const Element *element = Elements::bySymbol(c.question.anionFormula);
             element && c.namesAskedCation(split.first) && split.rest == element->name)
             return u"%1 is the element; as an anion its name ends in -%2."_s.arg(
                 element->name, c.question.anionName.right(3));
+        if (const Element *element = polyatomicAnionElement(c, split.rest);
+            element && c.namesAskedCation(split.first))
+            return u"%1 is the element; the ion %2 has a name of its own."_s.arg(
+                element->name, c.question.anionFormula);
         if (!c.covalent || !isPrefixed(split.firstText, c.covalent->firstName))
             continue;
         const Element *second = Elements::bySymbol(c.covalent->secondSymbol);
@@ -405,6 +441,7 @@ Explanation misspelt(const NameCase &c) {
 const FeedbackRule<NameCase> NameRules[] = {
     {AnswerCategory::WrongForm, wrongForm},
     {AnswerCategory::WrongForm, layout},
+    {AnswerCategory::WrongForm, partOnly},
     {AnswerCategory::SpellingVariant, spellingVariant},
     {AnswerCategory::OrderReversed, orderReversed},
     {AnswerCategory::AmmoniaAmmonium, ammoniaAmmonium},

@@ -72,7 +72,7 @@ QString mendedLayout(const QString &answer, LayoutSlip &slip) {
     using Kind = LayoutSlip::Kind;
     QString text;
     for (QChar character : answer) {
-        const bool punctuation = QStringView(u".,;:!?").contains(character);
+        const bool punctuation = QStringView(u".,;:!?-").contains(character);
         if (character != u' ' && character.isSpace())
             note(slip, Kind::OtherSpace, character);
         else if (isInvisible(character))

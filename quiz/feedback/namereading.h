@@ -45,7 +45,7 @@ struct LayoutSlip {
         None,
         Invisible,          // a character no one can see: zero-width space, soft hyphen
         OtherSpace,         // a no-break space, a tab, a line break
-        Punctuation,        // a full stop or comma, which no name holds
+        Punctuation,        // a full stop, comma or hyphen, which no name holds
         ExtraSpaces,        // more than one space between words
         SpaceBeforeNumeral, // iron (III)
         NoSpaceAfterNumeral // iron(III)chloride

@@ -15,14 +15,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const Element *elementNamed(QStringView name) {
-    const std::span<const Element> elements = Elements::all();
-    const auto found =
-        std::find_if(elements.begin(), elements.end(),
-                     [name](const Element &element) { return element.name == name; });
-    return found == elements.end() ? nullptr : &*found;
-}
-
 // hypo or per, the stem, and the ending of an oxyanion's or -ide's name; nothing for others.
 QRegularExpressionMatch anionWordParts(QStringView word) {
     static const QRegularExpression parts(QStringLiteral("^(hypo|per)?([a-z]+?)(ide|ite|ate)$"));
@@ -58,13 +50,14 @@ QString atomNamed(const NameCase &c, QStringView word) {
     return {};
 }
 
-bool isMoleculeName(const NameCase &c, QStringView name) {
+// The compound of the covalent list that the name stands for.
+const IonEntry *moleculeNamed(const NameCase &c, QStringView name) {
     const IonCategory &molecules = c.catalogue.table(IonTable::CovalentComplex);
     for (int row = 1; row <= molecules.count(); ++row) {
         if (c.spelling(molecules.entry(row).Name) == name)
-            return true;
+            return &molecules.entry(row);
     }
-    return false;
+    return nullptr;
 }
 
 // The listed anion an acid's name is made from: sulfuric acid from sulfate, nitrous acid from
@@ -108,6 +101,14 @@ bool isChemistryWord(const NameCase &c, QStringView word) {
 
 } // namespace
 
+const Element *elementNamed(QStringView name) {
+    const std::span<const Element> elements = Elements::all();
+    const auto found =
+        std::find_if(elements.begin(), elements.end(),
+                     [name](const Element &element) { return element.name == name; });
+    return found == elements.end() ? nullptr : &*found;
+}
+
 bool areRelatedAnions(const QString &typedFormula, const QString &askedFormula) {
     static const QRegularExpression hydrogen(QStringLiteral("^H[0-9]*(?=[A-Z])"));
     const QString typed = anionFamily(typedFormula);
@@ -136,9 +137,12 @@ QString typedWithoutPrefixes(const NameCase &c) {
     for (const NameSplit &split : c.reading.splits()) {
         for (const PrefixedWord &first : prefixReadings(split.firstText)) {
             for (const PrefixedWord &second : prefixReadings(split.rest)) {
+                // hydrogen sulfide, as the course names H2S, counts by the charges
+                const bool countsByCharges =
+                    parts.firstSymbol == u"H" && first.count == 0 && second.count == 0;
                 if (first.stem == parts.firstName && second.stem == parts.secondName &&
-                    std::max(first.count, 1) == parts.firstCount &&
-                    std::max(second.count, 1) == parts.secondCount)
+                    (countsByCharges || (std::max(first.count, 1) == parts.firstCount &&
+                                         std::max(second.count, 1) == parts.secondCount)))
                     return first.stem.toString() + u' ' + second.stem.toString();
             }
         }
@@ -151,7 +155,10 @@ std::optional<QString> wrongMoleculePart(const NameCase &c) {
         return std::nullopt;
     const CovalentParts &parts = *c.covalent;
     const QString &typed = c.reading.text();
-    if (const NamedIon *ion = c.anionNamed(typed); ion && !isMoleculeName(c, typed))
+    const IonEntry *molecule = moleculeNamed(c, typed);
+    if (molecule && molecule->Formula != c.question.formula)
+        return u"%1 is %2, not %3."_s.arg(molecule->Name, molecule->Formula, c.question.formula);
+    if (const NamedIon *ion = c.anionNamed(typed); ion && !molecule)
         return u"%1 is the ion %2; the molecule %3 has a name of its own."_s.arg(
             ion->ion.Name, ion->ion.Formula, c.question.formula);
     const QStringList held{parts.firstSymbol, parts.secondSymbol};

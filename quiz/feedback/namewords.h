@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/elements.h"
 #include "quiz/feedback/namecase.h"
 
 #include <QString>
@@ -12,6 +13,9 @@
 // another word of chemistry.
 namespace QuizRules {
 
+// The element of that name in the course's spelling.
+const Element *elementNamed(QStringView name);
+
 // Anions of one family (chlorate, chlorite) or that differ by hydrogen only (sulfate and
 // hydrogen sulfate, hydrogen phosphate and dihydrogen phosphate).
 bool areRelatedAnions(const QString &typedFormula, const QString &askedFormula);
@@ -21,11 +25,12 @@ bool areRelatedAnions(const QString &typedFormula, const QString &askedFormula);
 std::optional<QString> unlistedRelative(const NameCase &c, QStringView word);
 
 // The typed name with the Greek prefixes taken off when they count the atoms of the formula's
-// two elements right, dihydrogen sulfide for H2S giving "hydrogen sulfide"; empty otherwise.
+// two parts right, dihydrogen sulfide for H2S giving "hydrogen sulfide", or when a hydrogen
+// compound has none, as hydrogen oxide for H2O; empty otherwise.
 QString typedWithoutPrefixes(const NameCase &c);
 
-// Another element named in a molecule (boron trifluoride for BCl3), or an ion's name typed for
-// a molecule (hydrogen sulfate for H2SO4).
+// Another element named in a molecule (boron trifluoride for BCl3), another listed molecule
+// (water for H2O2), or an ion's name typed for a molecule (hydrogen sulfate for H2SO4).
 std::optional<QString> wrongMoleculePart(const NameCase &c);
 
 // A relative of the molecule's anion named in its place: hydrogen cyanate for HCN, sulfurous

@@ -68,6 +68,7 @@ constexpr OtherCompoundName OtherCompoundNames[] = {
     {"hydriodic acid"_L1, "HI"_L1, K::Solution},
     {"hydrocyanic acid"_L1, "HCN"_L1, K::Solution},
     {"hydrosulfuric acid"_L1, "H2S"_L1, K::Solution},
+    {"vinegar"_L1, "CH3COOH"_L1, K::Solution},
     {"ethanoic acid"_L1, "CH3COOH"_L1, K::Synonym},
     {"tetrachloromethane"_L1, "CCl4"_L1, K::Synonym},
 };
