@@ -22,11 +22,6 @@ bool hasNumeral(const NamedPart &part) {
     return part.numeral.form == Form::Stock || part.numeral.form == Form::Other;
 }
 
-// "iron(III)", "mercury(I)": the cation's name with a numeral as the course writes it.
-QString withStockNumeral(QAnyStringView metal, int numeral) {
-    return metal.toString() + u'(' + NamingTables::romanNumeral(numeral) + u')';
-}
-
 // What the answer names instead of the ion that the formula holds.
 QString otherIon(const QString &typedName, const QString &typedFormula,
                  const QString &heldFormula) {
@@ -34,9 +29,10 @@ QString otherIon(const QString &typedName, const QString &typedFormula,
 }
 
 Explanation wrongForm(const NameCase &c) {
-    if (!readsAsFormula(c.answer))
+    const bool formulaTyped = c.answer.compare(c.question.formula, Qt::CaseInsensitive) == 0;
+    if (!readsAsFormula(c.answer) && !formulaTyped)
         return std::nullopt;
-    if (c.answer == c.question.formula)
+    if (formulaTyped)
         return u"that is the formula; the name is asked, in words."_s;
     return u"the name is asked, in words, not a formula."_s;
 }
@@ -75,6 +71,8 @@ Explanation layout(const NameCase &c) {
         return u"put an ordinary space between words, not a %1."_s.arg(
             characterName(slip.character));
     case LayoutSlip::Kind::Punctuation:
+        if (slip.character == u'-')
+            return u"a name takes no \u201C-\u201D: a prefix joins its word, words stand apart."_s;
         return u"leave out the \u201C%1\u201D: a name takes no punctuation."_s.arg(slip.character);
     case LayoutSlip::Kind::ExtraSpaces:
         return u"only the spacing is wrong: put one space between words."_s;
@@ -168,6 +166,16 @@ QString askedCationWithNumeral(const NameCase &c) {
                                   : c.question.cationName;
 }
 
+// The asked compound's anion, or the anion of an acid such as H2SO4.
+std::optional<IonEntry> askedAnion(const NameCase &c) {
+    if (c.isIonic())
+        return IonEntry{c.question.anionName, c.question.anionFormula, c.question.anionCharge};
+    const NamedIon *anion = c.covalent && c.covalent->firstSymbol == u"H"
+                                ? c.anionWithFormula(c.covalent->secondSymbol)
+                                : nullptr;
+    return anion ? std::optional(anion->ion) : std::nullopt;
+}
+
 // The asked cation named with a numeral or without, then the asked anion; the numeral may
 // stand after the anion instead: "copper sulfate(II)".
 struct CationWithNumeral {
@@ -182,9 +190,11 @@ QList<CationWithNumeral> askedCationNumerals(const NameCase &c) {
             continue;
         if (split.rest == c.anionName)
             found.append({split.first.numeral, false});
+        // sulfate(VI) is sulfate with the oxidation number of its sulfur, as older books wrote
         const NamedPart anion = readNamedPart(split.rest);
         if (split.first.numeral.form == Form::None && hasNumeral(anion) &&
-            anion.name == c.anionName)
+            anion.name == c.anionName && oxidationNumber(*askedAnion(c)) != anion.numeral.value &&
+            !anionByOxidationNumber(c, anion))
             found.append({anion.numeral, true});
     }
     return found;
@@ -239,7 +249,29 @@ Explanation numeralWrong(const NameCase &c) {
     return std::nullopt;
 }
 
+// sulfate(VI) for sulfate, sulfuric(VI) acid for sulfuric acid: the name asked with the
+// oxidation number of its oxyanion, as older books wrote it.
+bool addsOxidationNumber(const NameCase &c) {
+    const std::optional<IonEntry> anion = askedAnion(c);
+    const std::optional<int> own = anion ? oxidationNumber(*anion) : std::nullopt;
+    const QString &typed = c.reading.text();
+    for (qsizetype open = typed.indexOf(u'('); own && open >= 0;
+         open = typed.indexOf(u'(', open + 1)) {
+        const qsizetype close = typed.indexOf(u')', open);
+        const TypedNumeral numeral =
+            readNamedPart(QStringView(typed).sliced(open, close < 0 ? 0 : close - open + 1))
+                .numeral;
+        if (close > open && numeral.form == Form::Stock && numeral.value == *own &&
+            QString(typed).remove(open, close - open + 1) == c.expected)
+            return true;
+    }
+    return false;
+}
+
 Explanation numeralNotNeeded(const NameCase &c) {
+    if (addsOxidationNumber(c))
+        return u"the course writes %1 without the numeral."_s.arg(
+            c.isIonic() ? c.question.anionName : c.question.compoundName);
     if (c.isIonic()) {
         // Whatever anion follows.
         const QList<NameSplit> &splits = c.reading.splits();
@@ -396,6 +428,13 @@ Explanation wrongAnion(const NameCase &c) {
         if (const NamedIon *anion = c.anionNamed(split.rest)) {
             if (anion->ion.Formula != asked && areRelatedAnions(anion->ion.Formula, asked))
                 return otherIon(anion->ion.Name, anion->ion.Formula, asked);
+        } else if (const NamedIon *older = anionByOxidationNumber(c, readNamedPart(split.rest));
+                   older && older->ion.Formula != asked &&
+                   areRelatedAnions(older->ion.Formula, asked)) {
+            const NamedPart typed = readNamedPart(split.rest);
+            return u"%1 is %2, %3; this formula holds %4."_s.arg(
+                withStockNumeral(typed.name, typed.numeral.value), older->ion.Name,
+                older->ion.Formula, asked);
         } else if (std::optional<QString> unlisted = unlistedRelative(c, split.rest)) {
             return unlisted;
         }

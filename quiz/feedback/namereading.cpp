@@ -79,10 +79,10 @@ QString mendedLayout(const QString &answer, LayoutSlip &slip) {
             note(slip, Kind::Invisible, character);
         else if (punctuation)
             note(slip, Kind::Punctuation, character);
-        // "sodium,chloride" is two words
-        if (character.isSpace() || punctuation)
+        // "sodium,chloride" is two words, "di-nitrogen" one
+        if (character.isSpace() || (punctuation && character != u'-'))
             text.append(u' ');
-        else if (!isInvisible(character))
+        else if (!isInvisible(character) && !punctuation)
             text.append(character);
     }
     if (text.contains(QStringLiteral("  ")))
@@ -128,6 +128,10 @@ NamedPart readNamedPart(QStringView text) {
         std::find_if_not(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }) -
         text.begin();
     return {text.first(letters), readNumeral(text.sliced(letters))};
+}
+
+QString withStockNumeral(QAnyStringView name, int numeral) {
+    return name.toString() + u'(' + NamingTables::romanNumeral(numeral) + u')';
 }
 
 NameReading::NameReading(const QString &answer, bool ionic)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QChar>
 #include <QList>
 #include <QString>
@@ -38,6 +39,9 @@ struct NamedPart {
 };
 
 NamedPart readNamedPart(QStringView text);
+
+// "iron(III)", "chlorate(VII)": a name with a numeral as the course writes it.
+QString withStockNumeral(QAnyStringView name, int numeral);
 
 // What the answer's layout holds that a name never does, the first found in this order.
 struct LayoutSlip {

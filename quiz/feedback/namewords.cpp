@@ -83,6 +83,12 @@ const NamedIon *acidAnion(const NameCase &c) {
     return nullptr;
 }
 
+bool holdsOxygen(const QString &formula) {
+    const std::optional<QList<ElementRun>> runs = elementRuns(formula);
+    return runs && std::any_of(runs->begin(), runs->end(),
+                               [](const ElementRun &run) { return run.symbol == u"O"; });
+}
+
 bool isChemistryWord(const NameCase &c, QStringView word) {
     if (word == u"ammonia" || elementNamed(word) || classicalName(word) || biNameAnion(word) ||
         courseIonName(word))
@@ -100,6 +106,26 @@ bool isChemistryWord(const NameCase &c, QStringView word) {
 }
 
 } // namespace
+
+std::optional<int> oxidationNumber(const IonEntry &anion) {
+    const std::optional<QList<ElementRun>> runs = elementRuns(anion.Formula);
+    if (!runs || runs->size() != 2 || runs->front().count != 1 || runs->back().symbol != u"O")
+        return std::nullopt;
+    return 2 * runs->back().count - anion.Charges.toInt();
+}
+
+const NamedIon *anionByOxidationNumber(const NameCase &c, const NamedPart &part) {
+    const QRegularExpressionMatch typed = anionWordParts(part.name);
+    if (part.numeral.form != TypedNumeral::Form::Stock || !typed.hasMatch() || typed.hasCaptured(1))
+        return nullptr;
+    for (const NamedIon &anion : c.anions) {
+        const QRegularExpressionMatch listed = anionWordParts(anion.name);
+        if (listed.hasMatch() && listed.capturedView(2) == typed.capturedView(2) &&
+            oxidationNumber(anion.ion) == part.numeral.value)
+            return &anion;
+    }
+    return nullptr;
+}
 
 const Element *elementNamed(QStringView name) {
     const std::span<const Element> elements = Elements::all();
@@ -206,6 +232,8 @@ std::optional<QString> moleculeAnionRelative(const NameCase &c) {
     if (!acid || acid->ion.Formula == parts.secondSymbol ||
         !areRelatedAnions(acid->ion.Formula, parts.secondSymbol))
         return std::nullopt;
+    if (acid->name.endsWith(u"ide"_s) && holdsOxygen(parts.secondSymbol))
+        return u"hydro- names an acid without oxygen; %1 holds oxygen."_s.arg(c.question.formula);
     return u"%1 would be %2, from %3; this formula holds %4."_s.arg(
         c.reading.text(), formulaPart(u"H"_s, acid->ion.Charges.toInt()) + acid->ion.Formula,
         acid->ion.Name, parts.secondSymbol);
@@ -269,6 +297,14 @@ std::optional<QString> commonName(const NameCase &c) {
             return u"%1 is another name of %2; the course calls it %3."_s.arg(
                 typed, formula, c.question.compoundName);
         }
+    }
+    for (const NameSplit &split : c.reading.splits()) {
+        const NamedPart anion = readNamedPart(split.rest);
+        const NamedIon *named = anionByOxidationNumber(c, anion);
+        if (named && c.namesAskedCation(split.first) &&
+            named->ion.Formula == c.question.anionFormula && named->name != anion.name)
+            return u"%1 is another name of %2; the course writes %2."_s.arg(
+                withStockNumeral(anion.name, anion.numeral.value), named->ion.Name);
     }
     QStringList words = typed.split(u' ');
     for (QString &word : words) {

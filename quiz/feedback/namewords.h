@@ -13,6 +13,14 @@
 // another word of chemistry.
 namespace QuizRules {
 
+// The oxidation number of the element beside oxygen in an oxyanion of one such atom, 2 for
+// each oxygen less the charge: 7 for ClO4 with the charge 1; nothing for other anions.
+std::optional<int> oxidationNumber(const IonEntry &anion);
+
+// The listed anion that a name with an oxidation number stands for, as older books write them:
+// chlorate(VII) for perchlorate, sulfate(IV) for sulfite.
+const NamedIon *anionByOxidationNumber(const NameCase &c, const NamedPart &part);
+
 // The element of that name in the course's spelling.
 const Element *elementNamed(QStringView name);
 
@@ -40,8 +48,8 @@ std::optional<QString> moleculeAnionRelative(const NameCase &c);
 // A polyatomic anion named by its elements: sodium sulfur tetraoxide.
 std::optional<QString> ionNamedAtomByAtom(const NameCase &c);
 
-// An everyday name, or another name of the compound or of one of its ions, that the course
-// does not use.
+// An everyday name, or another name of the compound or of one of its ions (ethanoate,
+// chlorate(VII)), that the course does not use.
 std::optional<QString> commonName(const NameCase &c);
 
 // A word of the answer that the asked name lacks is a word of chemistry in its own right, with
