@@ -435,6 +435,9 @@ Explanation wrongAnion(const NameCase &c) {
             return u"%1 is %2, %3; this formula holds %4."_s.arg(
                 withStockNumeral(typed.name, typed.numeral.value), older->ion.Name,
                 older->ion.Formula, asked);
+        } else if (asked == u"OH" && split.rest == u"hydroxyl") {
+            return u"%1 is the group in a molecule; as an ion its name ends in -ide."_s.arg(
+                split.rest);
         } else if (std::optional<QString> unlisted = unlistedRelative(c, split.rest)) {
             return unlisted;
         }

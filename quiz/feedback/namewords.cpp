@@ -90,8 +90,11 @@ bool holdsOxygen(const QString &formula) {
 }
 
 bool isChemistryWord(const NameCase &c, QStringView word) {
-    if (word == u"ammonia" || elementNamed(word) || classicalName(word) || biNameAnion(word) ||
-        courseIonName(word))
+    // methanol for methane: the small organic compounds every course meets
+    static const QRegularExpression organic(
+        QStringLiteral("^(meth|eth|prop|but)(ane|ene|yne|anol|anal|anoic)$"));
+    if (word == u"ammonia" || organic.match(word.toString()).hasMatch() || elementNamed(word) ||
+        classicalName(word) || biNameAnion(word) || courseIonName(word))
         return true;
     const auto named = [word](const NamedIon &ion) { return ion.base() == word; };
     if (std::any_of(c.cations.begin(), c.cations.end(), named) ||
@@ -314,11 +317,16 @@ std::optional<QString> commonName(const NameCase &c) {
                 return u"%1 is another name of %2; the course writes %2."_s.arg(synonym, word);
         }
     }
-    const QString fitting = typedWithoutPrefixes(c);
-    if (fitting.isEmpty() || c.covalent->systematic || fitting == c.expected)
+    if (!c.covalent || c.covalent->systematic)
         return std::nullopt;
-    return u"%1 fits %2, but the course calls it %3."_s.arg(typed, formula,
-                                                            c.question.compoundName);
+    const QString fitting = typedWithoutPrefixes(c);
+    if (!fitting.isEmpty() && fitting != c.expected)
+        return u"%1 fits %2, but the course calls it %3."_s.arg(typed, formula,
+                                                                c.question.compoundName);
+    // carbon hydride for CH4: the parts without their counts
+    if (typed == c.covalent->firstName + u' ' + c.covalent->secondName)
+        return u"the course calls %1 by a name of its own, not %2."_s.arg(formula, typed);
+    return std::nullopt;
 }
 
 bool makesOtherChemistryWord(const NameCase &c) {
