@@ -472,7 +472,7 @@ Explanation wrongIon(const NameCase &c) {
 Explanation misspelt(const NameCase &c) {
     if (!isMisspelling(c.reading.text(), c.expected) || makesOtherChemistryWord(c))
         return std::nullopt;
-    const QStringList typedWords = canonicalSpelling(c.reading.text(), false).split(u' ');
+    const QStringList typedWords = canonicalSpelling(c.reading.mended(), false).split(u' ');
     for (const QString &word : c.question.compoundName.split(u' ')) {
         if (!typedWords.contains(canonicalSpelling(word, false)))
             return u"check the spelling of %1."_s.arg(word);

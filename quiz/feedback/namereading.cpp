@@ -135,7 +135,8 @@ QString withStockNumeral(QAnyStringView name, int numeral) {
 }
 
 NameReading::NameReading(const QString &answer, bool ionic)
-    : m_text(canonicalSpelling(mendedLayout(answer, m_slip), ionic)) {
+    : m_mended(mendedLayout(answer, m_slip))
+    , m_text(canonicalSpelling(m_mended, ionic)) {
     for (qsizetype space = m_text.indexOf(u' '); space >= 0;
          space = m_text.indexOf(u' ', space + 1)) {
         const QStringView first = QStringView(m_text).first(space);

@@ -76,6 +76,8 @@ public:
     NameReading &operator=(const NameReading &) = delete;
 
     const QString &text() const { return m_text; }
+    // The answer with its layout mended, as typed otherwise.
+    const QString &mended() const { return m_mended; }
     const LayoutSlip &slip() const { return m_slip; }
     const QList<NameSplit> &splits() const { return m_splits; }
     // The first word, numeral included: "iron(iii)", "monocarbon".
@@ -83,6 +85,7 @@ public:
 
 private:
     LayoutSlip m_slip;
+    QString m_mended;
     QString m_text;
     QList<NameSplit> m_splits;
 };
