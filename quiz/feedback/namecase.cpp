@@ -115,4 +115,10 @@ std::optional<Question> NameCase::withNumeral(int numeral) const {
     return other;
 }
 
+QString otherIon(const QString &typedName, const QString &typedFormula,
+                 const QString &heldFormula) {
+    return QStringLiteral("%1 is %2; this formula holds %3.")
+        .arg(typedName, typedFormula, heldFormula);
+}
+
 } // namespace QuizRules

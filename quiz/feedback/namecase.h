@@ -73,4 +73,8 @@ struct NameCase {
     std::optional<CovalentParts> covalent;
 };
 
+// "Iodide is I; this formula holds Br.": what the answer names instead of the ion that the
+// formula holds.
+QString otherIon(const QString &typedName, const QString &typedFormula, const QString &heldFormula);
+
 } // namespace QuizRules

@@ -27,6 +27,8 @@ bool isPrefixed(QStringView word, QStringView name);
 // parentheses, or a numeral written another way (iron 3, iron(3+), iron III, iron(lll)).
 struct TypedNumeral {
     enum class Form { None, Stock, Other, Unreadable };
+    bool isPresent() const { return form == Form::Stock || form == Form::Other; }
+
     Form form = Form::None;
     int value = 0; // 1 to 99 when readable
 };
