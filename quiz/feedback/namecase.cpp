@@ -38,7 +38,8 @@ std::optional<CovalentParts> covalentParts(const NameCase &c) {
                          second->ion.Formula,
                          secondCount,
                          c.expected == c.spelling(simpleCovalentName(firstName, firstCount,
-                                                                     second->name, secondCount))};
+                                                                     second->name, secondCount)),
+                         isPrefixed(QStringView(c.expected).split(u' ').front(), firstName)};
 }
 
 } // namespace

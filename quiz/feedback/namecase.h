@@ -35,6 +35,8 @@ struct CovalentParts {
     int secondCount;
     // The course names it from its parts with Greek prefixes: not water, not hydrogen chloride.
     bool systematic;
+    // The course's name starts with the first element: hydrogen chloride, not water.
+    bool namedFirstElementFirst;
 };
 
 // The question and the answer as the name rules read them: the answer read once, the question's

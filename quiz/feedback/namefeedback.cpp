@@ -84,8 +84,7 @@ Explanation partOnly(const NameCase &c) {
         return std::nullopt;
     if (c.isIonic() && (typed == c.anionName || c.namesAskedCation(part)))
         return u"the name has two parts: the cation, then the anion."_s;
-    if (c.covalent &&
-        isPrefixed(QStringView(c.expected).split(u' ').front(), c.covalent->firstName) &&
+    if (c.covalent && c.covalent->namedFirstElementFirst &&
         (isPrefixed(typed, c.covalent->firstName) || isPrefixed(typed, c.covalent->secondName)))
         return u"the name has two parts: the first element, then the second."_s;
     return std::nullopt;
@@ -115,8 +114,7 @@ Explanation orderReversed(const NameCase &c) {
         if (split.firstText == c.anionName && c.namesAskedCation(last))
             return u"name the cation first: %1, then %2."_s.arg(c.question.cationName,
                                                                 c.question.anionName);
-        if (c.covalent && namesElementsReversed(c, split) &&
-            isPrefixed(QStringView(c.expected).split(u' ').front(), c.covalent->firstName))
+        if (c.covalent && c.covalent->namedFirstElementFirst && namesElementsReversed(c, split))
             return u"name the elements in the order of the formula: %1 first."_s.arg(
                 c.covalent->firstName);
     }
