@@ -74,6 +74,13 @@ QString NameCase::spelling(const QString &name) const {
     return canonicalSpelling(name, isIonic());
 }
 
+QString NameCase::shown(QStringView word) const {
+    const QLatin1StringView hydrogen("hydrogen");
+    if (isIonic() && word.startsWith(hydrogen) && word.size() > hydrogen.size())
+        return hydrogen + u' ' + word.sliced(hydrogen.size()).toString();
+    return word.toString();
+}
+
 const NamedIon *NameCase::cationNamed(const NamedPart &part) const {
     for (const NamedIon &cation : cations) {
         if (part.numeral.form != TypedNumeral::Form::Unreadable && cation.base() == part.name &&

@@ -48,6 +48,9 @@ struct NameCase {
 
     bool isIonic() const { return question.kind == CompoundKind::Ionic; }
     QString spelling(const QString &name) const;
+    // A word of the canonical answer as a sentence shows it: the ionic spelling's
+    // "hydrogencarbonite" as hydrogen carbonite.
+    QString shown(QStringView word) const;
     // The listed cation that a name with its numeral stands for: iron with any numeral or none,
     // mercury only with the numeral of mercury(I) or mercury(II).
     const NamedIon *cationNamed(const NamedPart &part) const;

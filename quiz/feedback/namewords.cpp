@@ -156,7 +156,7 @@ std::optional<QString> unlistedRelative(const NameCase &c, QStringView word) {
         ((prefix == u"per" && ending != u"ate") || (prefix == u"hypo" && ending != u"ite")))
         return u"%1 is no ion: per- goes with -ate, hypo- with -ite."_s.arg(word);
     return u"the course lists no %1; this formula holds %2 with the charge -%3."_s.arg(
-        word, c.question.anionFormula, c.question.anionCharge);
+        c.shown(word), c.question.anionFormula, c.question.anionCharge);
 }
 
 QString typedWithoutPrefixes(const NameCase &c) {
@@ -252,10 +252,7 @@ std::optional<QString> ionNamedAtomByAtom(const NameCase &c) {
     for (const NameSplit &split : c.reading.splits()) {
         if (!c.namesAskedCation(split.first))
             continue;
-        // the ionic spelling writes "hydrogen oxide" as one word, as it does hydrogen carbonate
-        QString words = split.rest.toString();
-        if (words.startsWith(u"hydrogen"_s) && !c.anionNamed(words))
-            words.insert(8, u' ');
+        const QString words = c.shown(split.rest);
         QStringList named;
         for (QStringView word : QStringView(words).split(u' ', Qt::SkipEmptyParts)) {
             const QString symbol = atomNamed(c, word);
