@@ -84,7 +84,7 @@ Explanation partOnly(const NameCase &c) {
         return std::nullopt;
     if (c.isIonic() && (typed == c.anionName || c.namesAskedCation(part)))
         return u"the name has two parts: the cation, then the anion."_s;
-    if (c.covalent && c.covalent->namedFirstElementFirst &&
+    if (c.covalent &&
         (isPrefixed(typed, c.covalent->firstName) || isPrefixed(typed, c.covalent->secondName)))
         return u"the name has two parts: the first element, then the second."_s;
     return std::nullopt;
