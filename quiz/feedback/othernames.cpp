@@ -1,7 +1,6 @@
 #include "quiz/feedback/othernames.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace QuizRules {
 
@@ -73,19 +72,28 @@ constexpr OtherCompoundName OtherCompoundNames[] = {
     {"tetrachloromethane"_L1, "CCl4"_L1, K::Synonym},
 };
 
-constexpr std::pair<QLatin1StringView, QLatin1StringView> IonSynonyms[] = {
+struct IonSynonym {
+    QLatin1StringView name;
+    QLatin1StringView course;
+};
+
+constexpr IonSynonym IonSynonyms[] = {
     {"ethanoate"_L1, "acetate"_L1},
     {"ethanedioate"_L1, "oxalate"_L1},
 };
 
+// The row of the table under that name.
+template <class Row, std::size_t Rows>
+std::optional<Row> rowNamed(const Row (&table)[Rows], QStringView name) {
+    const auto found = std::find_if(std::begin(table), std::end(table),
+                                    [name](const Row &row) { return name == row.name; });
+    return found == std::end(table) ? std::nullopt : std::optional<Row>(*found);
+}
+
 } // namespace
 
 std::optional<ClassicalName> classicalName(QStringView word) {
-    for (const ClassicalName &classical : ClassicalNames) {
-        if (word == classical.name)
-            return classical;
-    }
-    return std::nullopt;
+    return rowNamed(ClassicalNames, word);
 }
 
 std::optional<QStringView> biNameAnion(QStringView word) {
@@ -99,19 +107,12 @@ std::optional<QStringView> biNameAnion(QStringView word) {
 }
 
 std::optional<OtherCompoundName> otherCompoundName(QStringView name) {
-    for (const OtherCompoundName &other : OtherCompoundNames) {
-        if (name == other.name)
-            return other;
-    }
-    return std::nullopt;
+    return rowNamed(OtherCompoundNames, name);
 }
 
 std::optional<QLatin1StringView> courseIonName(QStringView word) {
-    for (const auto &[synonym, course] : IonSynonyms) {
-        if (word == synonym)
-            return course;
-    }
-    return std::nullopt;
+    const std::optional<IonSynonym> synonym = rowNamed(IonSynonyms, word);
+    return synonym ? std::optional(synonym->course) : std::nullopt;
 }
 
 } // namespace QuizRules
