@@ -78,8 +78,11 @@ QList<bool> lockedLetters(QStringView name) {
 
 QString canonicalSpelling(const QString &name, bool joinHydrogen) {
     QString spelling = name.toLower();
-    for (const auto &[variant, course] : Variants)
-        spelling.replace(variant, course);
+    // replace() sets up a search even where there is nothing to find; contains() does not
+    for (const auto &[variant, course] : Variants) {
+        if (spelling.contains(variant))
+            spelling.replace(variant, course);
+    }
     // The course keeps every vowel but mono's: tetraoxide, pentaoxide.
     static const QList<std::pair<QString, QString>> oxides = [] {
         QList<std::pair<QString, QString>> pairs;
@@ -90,10 +93,12 @@ QString canonicalSpelling(const QString &name, bool joinHydrogen) {
         return pairs;
     }();
     if (spelling.contains(u"oxide"_s)) {
-        for (const auto &[elided, course] : oxides)
-            spelling.replace(elided, course);
+        for (const auto &[elided, course] : oxides) {
+            if (spelling.contains(elided))
+                spelling.replace(elided, course);
+        }
     }
-    if (joinHydrogen)
+    if (joinHydrogen && spelling.contains(u"hydrogen "_s))
         spelling.replace(u"hydrogen "_s, u"hydrogen"_s);
     return spelling;
 }
