@@ -3,7 +3,24 @@
 #include "catalogue/namingtables.h"
 #include "quiz/feedback/formulareading.h"
 
+#include <algorithm>
+
 namespace Skills {
+
+namespace {
+
+// Covalent names made by the rules carry Greek prefixes (the second element always, mono
+// included); listed ones such as water, methane or hydrogen chloride are learnt as they stand.
+bool hasGreekPrefix(const QString &name) {
+    const QStringList words = name.split(u' ');
+    return std::any_of(words.begin(), words.end(), [](const QString &word) {
+        return std::any_of(
+            NamingTables::GreekPrefixes.begin() + 1, NamingTables::GreekPrefixes.end(),
+            [&word](const char *prefix) { return word.startsWith(QLatin1StringView(prefix)); });
+    });
+}
+
+} // namespace
 
 QString cation(const QString &name, const QString &charge, bool multivalent) {
     const QString numeral =
@@ -33,7 +50,7 @@ QStringList exercisedBy(const Question &question) {
             skills << (writesFormula ? NumeralWrite : NumeralRead);
         if (!writesFormula && hasCounts)
             skills << NoPrefixIonic;
-    } else if (question.kind == CompoundKind::SimpleCovalent) {
+    } else if (hasGreekPrefix(question.compoundName)) {
         skills << Prefixes;
     }
     if (writesFormula)

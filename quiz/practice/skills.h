@@ -31,9 +31,8 @@ QString anion(const QString &name);
 // The skills the question needs, asked as it is: its ions; balancing when the charges
 // differ and parentheses when the formula has them, both only to write a formula; the numeral
 // for a charge drawn from several, each way; no prefixes when a name is written for a formula
-// with counts; prefixes for simple covalent compounds, whose names are made by them; symbols
-// whenever a formula is written. The complex covalent compounds are learnt by name, which no
-// skill covers.
+// with counts; prefixes for a covalent compound named by them; symbols whenever a formula is
+// written.
 QStringList exercisedBy(const Question &question);
 
 // Every skill of the catalogue: its cations in table order, one for each charge, its anions,
