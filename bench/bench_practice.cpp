@@ -15,19 +15,12 @@ namespace {
 constexpr int Tries = 50'000;
 const QDate FirstDay(2024, 9, 2);
 
-const QuizSettings Everything{CationKind::Both,
-                              AnionCategory::Simple | AnionCategory::Polyatomic |
-                                  AnionCategory::Derivative | AnionCategory::Hydrogen |
-                                  AnionCategory::Other,
-                              {},
-                              QuestionKind::Mixed};
-
 struct History {
     IonCatalogue catalogue;
     QList<Attempt> tries;
 };
 
-// A year of a keen student's record: ionic questions of every kind, 150 tries a day, one
+// A year of a keen student's record: the simulated students' questions, 150 tries a day, one
 // question in three first answered wrong with a mistake the model reads (one in four of those
 // unexplained) before the right answer.
 const History &history() {
@@ -38,7 +31,8 @@ const History &history() {
         History history{loadSampleCatalogue(), {}};
         ClockSeededRandom random;
         random.seedWith(1);
-        QuestionDraw draw(history.catalogue, Everything, random);
+        const QuizSettings settings = simulatedSettings();
+        QuestionDraw draw(history.catalogue, settings, random);
         for (int number = 1; history.tries.size() < Tries; ++number) {
             const Question question = draw.drawQuestion()->question;
             const QDateTime time(FirstDay.addDays(history.tries.size() / 150), QTime(17, 0));
@@ -73,7 +67,8 @@ void ChooseQuestion(benchmark::State &state) {
     model.learnFrom(record.tries);
     ClockSeededRandom random;
     random.seedWith(2);
-    QuestionDraw draw(record.catalogue, Everything, random);
+    const QuizSettings settings = simulatedSettings();
+    QuestionDraw draw(record.catalogue, settings, random);
     const QDate today = record.tries.last().time.date().addDays(1);
     WeakSpotChooser chooser(model, random, [today] { return today; });
     chooser.setEnabled(true);

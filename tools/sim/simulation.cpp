@@ -17,13 +17,6 @@
 
 namespace {
 
-const QuizSettings Practised{CationKind::Both,
-                             AnionCategory::Simple | AnionCategory::Polyatomic |
-                                 AnionCategory::Derivative | AnionCategory::Hydrogen |
-                                 AnionCategory::Other,
-                             {},
-                             QuestionKind::Mixed};
-
 // The category of a wrong answer, as the rules would give it: one whose explanation names
 // the skill blamed, or none they can tell; empty for a right answer.
 QString mistakeOf(const SimulatedStudent::Answer &answer) {
@@ -51,6 +44,14 @@ bool masters(const PracticeModel &model, const QStringList &skills, QDate day) {
 }
 
 } // namespace
+
+QuizSettings simulatedSettings() {
+    return {CationKind::Both,
+            AnionCategory::Simple | AnionCategory::Polyatomic | AnionCategory::Derivative |
+                AnionCategory::Hydrogen | AnionCategory::Other,
+            {},
+            QuestionKind::Mixed};
+}
 
 Attempt tryAt(const Question &question, Verdict verdict, const QString &category, int number,
               const QDateTime &time) {
@@ -92,7 +93,7 @@ PracticeSimulation::PracticeSimulation(const IonCatalogue &catalogue, PracticePo
 StudentRun PracticeSimulation::run(SimulatedStudent &student, std::uint32_t seed) const {
     ClockSeededRandom random;
     random.seedWith(seed);
-    const QuizSettings settings = Practised;
+    const QuizSettings settings = simulatedSettings();
     QuestionDraw draw(m_catalogue, settings, random);
     PracticeModel model(m_catalogue);
     // One long day of practice: nothing fades.

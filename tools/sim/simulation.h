@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/ioncatalogue.h"
+#include "catalogue/quizsettings.h"
 #include "quiz/attempt.h"
 #include "tools/sim/simulatedstudent.h"
 
@@ -9,6 +10,10 @@
 #include <QStringList>
 
 #include <optional>
+
+// Ionic compounds of both kinds of cation and every anion group, both ways mixed: the
+// questions the simulated students practise.
+QuizSettings simulatedSettings();
 
 // The try at the question asked as the run's question `number`, from 1, as the quiz hands it
 // on: a right answer typed as expected, any other with nothing typed, which starts with no ion
@@ -25,8 +30,7 @@ struct StudentRun {
     bool falseMastery = false;            // declared while a skill was still unknown
 };
 
-// Ionic compounds of both kinds of cation and every anion group, both ways mixed: the
-// questions the simulated students practise.
+// Simulated students practising the simulated settings' questions.
 class PracticeSimulation {
 public:
     PracticeSimulation(const IonCatalogue &catalogue, PracticePolicy policy, int maxQuestions);
