@@ -13,14 +13,16 @@
 
 namespace {
 
-// The loader's messages as lines on standard error; what it passes over stays unsaid.
+// The loader's messages as lines on standard error, numbered by the line of the data file they
+// concern; what it passes over stays unsaid.
 class ErrorLines final : public LoadDiagnostics {
 public:
     explicit ErrorLines(QTextStream &err)
         : m_err(err) {}
     void message(int line, const Message &message) override {
-        m_err << line << ": "
-              << QString(message.text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")) << '\n';
+        if (line > 0)
+            m_err << line << ": ";
+        m_err << QString(message.text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")) << '\n';
     }
     void warning(int, const QString &) override {}
 
