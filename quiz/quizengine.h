@@ -21,6 +21,8 @@ struct QuizPorts {
     MessageSink &messages;
     RandomSource &random;
     HelpViewer &help;
+    // Practice of weak spots; without one, the plain draw.
+    QuestionChooser *chooser = nullptr;
 };
 
 // The running quiz of the question window: poses questions in series of 20, judges the

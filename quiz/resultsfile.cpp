@@ -78,7 +78,10 @@ QByteArray line(const Row &row) {
 }
 
 Kind kindOf(const QByteArray &firstLine) {
-    const QList<QByteArray> parts = firstLine.trimmed().split('\t');
+    // Editors on Windows may save the file with a byte order mark.
+    const QByteArray unmarked =
+        firstLine.startsWith("\xEF\xBB\xBF") ? firstLine.sliced(3) : firstLine;
+    const QList<QByteArray> parts = unmarked.trimmed().split('\t');
     if (parts.size() != 2 || parts[0] != Signature.latin1())
         return Kind::Other;
     bool number = false;
@@ -111,6 +114,8 @@ std::optional<Row> parseLine(const QString &text, QString *why) {
     if (f[4] != u"ionic" && f[4] != u"covalent")
         return damaged(u"kind \"%1\""_s.arg(f[4]));
     a.kind = f[4] == u"ionic" ? CompoundKind::Ionic : CompoundKind::SimpleCovalent;
+    if (f[5] != u"name" && f[5] != u"formula")
+        return damaged(u"asked \"%1\""_s.arg(f[5]));
     a.askName = f[5] == u"name";
     a.shown = f[6];
     a.expected = f[7];
@@ -122,15 +127,18 @@ std::optional<Row> parseLine(const QString &text, QString *why) {
     a.category = f[10];
     a.helpUsed = f[11] == u"yes";
     static const QRegularExpression numeral(u"^(.*)\\(([IVX]+)\\)$"_s);
+    a.cationName = f[12];
     if (const QRegularExpressionMatch match = numeral.match(f[12]); match.hasMatch()) {
-        a.cationName = match.captured(1);
-        for (int value = 1; value < int(NamingTables::RomanNumerals.size()); ++value) {
-            if (match.captured(2) == NamingTables::romanNumeral(value))
-                a.cationCharge = QString::number(value);
+        const QStringView written = match.capturedView(2);
+        const auto &numerals = NamingTables::RomanNumerals;
+        const auto value =
+            std::find_if(numerals.begin() + 1, numerals.end(),
+                         [written](const char *n) { return written == QLatin1StringView(n); });
+        if (value != numerals.end()) {
+            a.cationName = match.captured(1);
+            a.cationCharge = QString::number(value - numerals.begin());
+            a.multivalent = true;
         }
-        a.multivalent = true;
-    } else {
-        a.cationName = f[12];
     }
     a.anionName = f[13];
     return row;

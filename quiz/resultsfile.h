@@ -32,7 +32,7 @@ QByteArray header();
 // The row's line with its line feed; tabs and line breaks inside a field become spaces.
 QByteArray line(const Row &row);
 
-// What the first line of a file says of it.
+// What the first line of a file says of it; a byte order mark and a line end may stand there.
 enum class Kind { Results, NewerVersion, Other };
 Kind kindOf(const QByteArray &firstLine);
 

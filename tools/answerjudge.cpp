@@ -1,6 +1,7 @@
 #include "tools/answerjudge.h"
 
 #include "quiz/answerkey.h"
+#include "quiz/feedback/answercheck.h"
 #include "quiz/feedback/answerfeedback.h"
 
 bool judgeAnswers(const IonCatalogue &catalogue, QTextStream &in, QTextStream &out) {
@@ -18,7 +19,8 @@ bool judgeAnswers(const IonCatalogue &catalogue, QTextStream &in, QTextStream &o
                 << "\".\n";
             continue;
         }
-        const AnswerFeedback feedback = QuizRules::judgeAnswer(*question, typed, catalogue);
+        const AnswerFeedback feedback =
+            QuizRules::judgeAnswer(*question, QuizRules::typedIntoAnswerBox(typed), catalogue);
         out << (feedback.correct ? "correct" : "wrong") << '\t'
             << QuizRules::categoryCode(feedback.category) << '\t' << feedback.explanation << '\n';
     }

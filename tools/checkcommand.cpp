@@ -4,6 +4,7 @@
 #include "quiz/answerkey.h"
 #include "tools/answerjudge.h"
 #include "tools/checkreport.h"
+#include "tools/classreport.h"
 
 #include <QCommandLineParser>
 
@@ -30,18 +31,46 @@ int runCheck(const QStringList &arguments, QTextStream &in, QTextStream &out, QT
                        "VERDICT<TAB>CATEGORY<TAB>EXPLANATION for each. The findings go to "
                        "standard error."));
     parser.addOption(judgeOption);
+    const QCommandLineOption classOption(
+        QStringLiteral("class"),
+        QStringLiteral("Report on a class instead: read every results file (*.tsv) in FOLDER, "
+                       "and print the mistakes by their share of the wrong tries, the ions "
+                       "missed most and a line per student. Files and lines that cannot be "
+                       "read are named on standard error."),
+        QStringLiteral("FOLDER"));
+    parser.addOption(classOption);
+    const QCommandLineOption sinceOption(
+        QStringLiteral("since"),
+        QStringLiteral("With --class: count only the tries from that day on."),
+        QStringLiteral("YYYY-MM-DD"));
+    parser.addOption(sinceOption);
+    const QCommandLineOption tsvOption(
+        QStringLiteral("tsv"),
+        QStringLiteral("With --class: print tab-separated lines instead, starting category, "
+                       "ion or student."));
+    parser.addOption(tsvOption);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("The data file; ions.dat when not given."),
                                  QStringLiteral("[FILE]"));
 
     const bool parsed = parser.parse(arguments);
     const bool judging = parsed && parser.isSet(judgeOption);
-    if (!parsed || parser.positionalArguments().size() > 1 ||
-        (judging && (parser.isSet(listingsOption) || parser.isSet(compoundsOption)))) {
-        const QString problem = parser.positionalArguments().size() > 1
-                                    ? QStringLiteral("Give at most one data file.")
-                                : judging ? QStringLiteral("--judge goes without other options.")
-                                          : parser.errorText();
+    const bool reporting = parsed && parser.isSet(classOption);
+    const bool dataFileOptions = parser.isSet(listingsOption) || parser.isSet(compoundsOption);
+    const QDate since = QDate::fromString(parser.value(sinceOption), Qt::ISODate);
+    const QString problem =
+        !parsed                                   ? parser.errorText()
+        : parser.positionalArguments().size() > 1 ? QStringLiteral("Give at most one data file.")
+        : judging && (dataFileOptions || reporting)
+            ? QStringLiteral("--judge goes without other options.")
+        : reporting && (dataFileOptions || !parser.positionalArguments().isEmpty())
+            ? QStringLiteral("--class reads results files, not a data file.")
+        : !reporting && (parser.isSet(sinceOption) || parser.isSet(tsvOption))
+            ? QStringLiteral("--since and --tsv go with --class.")
+        : parser.isSet(sinceOption) && !since.isValid()
+            ? QStringLiteral("--since takes a day as YYYY-MM-DD.")
+            : QString();
+    if (!problem.isEmpty()) {
         err << problem << "\n\n" << parser.helpText();
         return CheckBadUsage;
     }
@@ -49,6 +78,9 @@ int runCheck(const QStringList &arguments, QTextStream &in, QTextStream &out, QT
         out << parser.helpText();
         return CheckDone;
     }
+
+    if (reporting)
+        return reportOnClass(parser.value(classOption), since, parser.isSet(tsvOption), out, err);
 
     const QStringList files = parser.positionalArguments();
     const QString path = files.isEmpty() ? QStringLiteral("ions.dat") : files.first();

@@ -7,7 +7,7 @@ enum class AnswerCategory {
     Exact,
     SpellingVariant, // a name the course spells otherwise: sulphate, aluminum, pentoxide
     SymbolCase,
-    LetterDigit, // 0 for O, I for l
+    LetterDigit, // 0 for O, I for l, ² for 2
     WrongForm,
     ChargesWritten,
     OrderReversed,

@@ -9,6 +9,20 @@ QString normalisedAnswer(const QString &typed) {
     return trimSpaces(typed).toString().replace(QStringLiteral("  "), QStringLiteral(" "));
 }
 
+bool parenthesisTakesBackSpace(QStringView typedSoFar) {
+    return typedSoFar.size() > 1 && typedSoFar.endsWith(u' ');
+}
+
+QString typedIntoAnswerBox(QStringView characters) {
+    QString box;
+    for (QChar character : characters) {
+        if (character == u'(' && parenthesisTakesBackSpace(box))
+            box.chop(1);
+        box.append(character);
+    }
+    return box;
+}
+
 bool isCorrectAnswer(const QString &typed, const QString &expected, bool nameAsked) {
     const QString answer = normalisedAnswer(typed);
     return nameAsked ? answer.toLower() == expected.toLower() : answer == expected;

@@ -21,7 +21,7 @@ constexpr CategoryText CategoryTexts[] = {
     {C::Exact, "exact"_L1, "right"},
     {C::SpellingVariant, "spelling-variant"_L1, "right, in another spelling"},
     {C::SymbolCase, "symbol-case"_L1, "capitals of symbols wrong"},
-    {C::LetterDigit, "letter-digit"_L1, "digit 0 or capital I for a letter"},
+    {C::LetterDigit, "letter-digit"_L1, "look-alike characters (0 for O, I for l)"},
     {C::WrongForm, "wrong-form"_L1, "answer's form wrong (name for formula, spaces)"},
     {C::ChargesWritten, "charges-written"_L1, "charges written in the formula"},
     {C::OrderReversed, "order-reversed"_L1, "parts in reverse order"},
@@ -29,11 +29,12 @@ constexpr CategoryText CategoryTexts[] = {
     {C::MissingParentheses, "missing-parentheses"_L1, "parentheses missing"},
     {C::ExtraParentheses, "extra-parentheses"_L1, "parentheses or 1s not needed"},
     {C::OtherCharge, "other-charge"_L1, "formula for another charge"},
-    {C::NumeralAsSubscript, "numeral-as-subscript"_L1, "Roman numeral used as a count"},
+    {C::NumeralAsSubscript, "numeral-as-subscript"_L1,
+     "Roman numeral as a count or in the formula"},
     {C::IonExpanded, "ion-expanded"_L1, "polyatomic ion written atom by atom"},
     {C::ChargesUnbalanced, "charges-unbalanced"_L1, "charges not balanced"},
     {C::AmmoniaAmmonium, "ammonia-ammonium"_L1, "ammonia (NH3) and ammonium (NH4) mixed up"},
-    {C::WrongAnion, "wrong-anion"_L1, "related anion mixed up (-ide, -ite, -ate, hydrogen)"},
+    {C::WrongAnion, "wrong-anion"_L1, "related anion mixed up (-ide, -ite, -ate)"},
     {C::WrongIon, "wrong-ion"_L1, "another ion or element"},
     {C::WrongSymbol, "wrong-symbol"_L1, "symbol of another element"},
     {C::CovalentCount, "covalent-count"_L1, "atom counts of a molecule wrong"},
@@ -92,6 +93,14 @@ AnswerFeedback judgeAnswer(const Question &question, const QString &typed,
 
 QLatin1StringView categoryCode(AnswerCategory category) {
     return textOf(category).code;
+}
+
+std::optional<AnswerCategory> categoryOfCode(QStringView code) {
+    for (const CategoryText &text : CategoryTexts) {
+        if (text.code == code)
+            return text.category;
+    }
+    return std::nullopt;
 }
 
 QString categoryLabel(AnswerCategory category) {

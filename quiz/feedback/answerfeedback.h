@@ -6,6 +6,9 @@
 
 #include <QLatin1StringView>
 #include <QString>
+#include <QStringView>
+
+#include <optional>
 
 struct AnswerFeedback {
     bool correct = false;
@@ -27,6 +30,10 @@ AnswerFeedback judgeAnswer(const Question &question, const QString &typed,
 
 // "symbol-case", "exact": the names scripts and the checker use.
 QLatin1StringView categoryCode(AnswerCategory category);
+
+// The category of a code that categoryCode gives; nothing for a code it never gives, such as
+// one a newer program wrote into a results file.
+std::optional<AnswerCategory> categoryOfCode(QStringView code);
 
 // "charges not balanced": what a teacher reads at a glance in the printed report.
 QString categoryLabel(AnswerCategory category);

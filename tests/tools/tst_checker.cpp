@@ -7,9 +7,18 @@
 
 namespace {
 
+const QString CheckerTables = QStringLiteral(IONARCH_TEST_TABLES "/checker/");
+
 QByteArray tableFile(const QString &name) {
-    QFile file(QStringLiteral(IONARCH_TEST_TABLES "/checker/") + name);
+    QFile file(CheckerTables + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray tableFiles(const QString &names) {
+    QByteArray joined;
+    for (const QString &name : names.split(u' ', Qt::SkipEmptyParts))
+        joined += tableFile(name);
+    return joined;
 }
 
 } // namespace
@@ -30,14 +39,15 @@ private slots:
         QProcess checker;
         checker.setWorkingDirectory(folder.path());
         checker.start(QStringLiteral(IONARCH_CHECK_PATH),
-                      row["arguments"].split(u' ', Qt::SkipEmptyParts));
+                      row["arguments"]
+                          .replace(QStringLiteral("{tables}/"), CheckerTables)
+                          .split(u' ', Qt::SkipEmptyParts));
         checker.write(cellBytes(row["standard input"]));
         checker.closeWriteChannel();
         QVERIFY(checker.waitForFinished() && checker.exitStatus() == QProcess::NormalExit);
-        QByteArray expected;
-        for (const QString &file : row["standard output"].split(u' ', Qt::SkipEmptyParts))
-            expected += tableFile(file);
-        QCOMPARE(checker.readAllStandardOutput(), expected);
+        QCOMPARE(checker.readAllStandardOutput(), tableFiles(row["standard output"]));
+        if (row["standard error"] != QStringLiteral("-"))
+            QCOMPARE(checker.readAllStandardError(), tableFiles(row["standard error"]));
         QCOMPARE(QString::number(checker.exitCode()), row["exit status"]);
     }
 };

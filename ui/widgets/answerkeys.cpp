@@ -1,5 +1,6 @@
 #include "ui/widgets/answerkeys.h"
 
+#include "quiz/feedback/answercheck.h"
 #include "ui/widgets/richtextedit.h"
 
 #include <QKeyEvent>
@@ -38,6 +39,6 @@ bool AnswerKeys::eventFilter(QObject *watched, QEvent *event) {
 void AnswerKeys::dropSpaceBeforeParenthesis() {
     const QString text = m_box.plainText();
     // The text goes back with its digits lowered, wherever they were typed.
-    if (text.size() > 1 && text.endsWith(QLatin1Char(' ')))
+    if (QuizRules::parenthesisTakesBackSpace(text))
         m_box.setFormula(text.chopped(1));
 }
