@@ -82,7 +82,7 @@ private slots:
         QTest::addColumn<QString>("explanationHolds");
         for (const TableRow &row : tableRows("answerfeedback.tsv"))
             QTest::addRow("%s for %s", qPrintable(row["typed"]), qPrintable(row["shown"]))
-                << row["shown"] << row["typed"] << row["verdict"] << row["category"]
+                << row["shown"] << cellText(row["typed"]) << row["verdict"] << row["category"]
                 << row["explanation holds"];
     }
     void answerIsJudgedAndExplained() {
@@ -120,6 +120,7 @@ private slots:
     void anotherCompoundIsWrongAndNamesOnlyIonsInPlay_data() {
         QTest::addColumn<bool>("askName");
         QTest::addRow("formulas typed for names") << false;
+        QTest::addRow("names typed for formulas") << true;
     }
     // Every ionic compound answered with each other compound of its cation or of its anion.
     void anotherCompoundIsWrongAndNamesOnlyIonsInPlay() {
