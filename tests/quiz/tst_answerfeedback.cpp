@@ -103,6 +103,17 @@ private slots:
                  category == u"spelling-variant" ? question->compoundName : QString());
     }
 
+    // No rule without an example: each category the judge knows has rows above.
+    void everyCategoryHasRows() {
+        QSet<QString> tabled;
+        for (const TableRow &row : tableRows("answerfeedback.tsv"))
+            tabled.insert(row["category"]);
+        for (int category = 0; category <= int(AnswerCategory::Unclassified); ++category) {
+            const QString code = QuizRules::categoryCode(AnswerCategory(category));
+            QVERIFY2(tabled.contains(code), qPrintable(code));
+        }
+    }
+
     void everyCompoundIsRightAsComposedAndWrongCutShort() {
         for (Question question : m_key) {
             for (bool askName : {false, true}) {
