@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <random>
 
 // The program's one uniform generator: values r with 0 <= r < 1, one per draw.
@@ -18,6 +19,8 @@ class ClockSeededRandom final : public RandomSource {
 public:
     float next() override;
     void seedFromClock() override;
+    // The same values on every run: for simulations that must repeat.
+    void seedWith(std::uint32_t seed) { m_engine.seed(seed); }
 
 private:
     std::mt19937 m_engine;

@@ -11,6 +11,13 @@ QuestionDraw::QuestionDraw(const IonCatalogue &catalogue, const QuizSettings &se
     , m_random(random) {}
 
 std::optional<DrawnQuestion> QuestionDraw::drawQuestion() {
+    std::optional<DrawnQuestion> drawn = drawCompound();
+    if (drawn)
+        drawn->question.askName = drawAskName();
+    return drawn;
+}
+
+std::optional<DrawnQuestion> QuestionDraw::drawCompound() {
     DrawnQuestion drawn;
     Question &question = drawn.question;
     if (questionSource(m_settings) == QuestionSource::Ionic) {
@@ -65,6 +72,18 @@ void QuestionDraw::ComposeIonicCompound(DrawnQuestion &drawn) {
     drawn.specificHelp = QuizRules::ionicHelpText(drawn.question);
     drawn.question.compoundName = QuizRules::ionicName(drawn.question);
     drawn.question.formula = QuizRules::ionicFormula(drawn.question);
+}
+
+bool QuestionDraw::drawAskName() {
+    switch (m_settings.questionKind) {
+    case QuestionKind::NamesToFormulas:
+        return false;
+    case QuestionKind::FormulasToNames:
+        return true;
+    case QuestionKind::Mixed:
+        break;
+    }
+    return m_random.next() >= 0.5f;
 }
 
 CovalentKind QuestionDraw::drawCovalentKind() {

@@ -16,7 +16,8 @@ struct DrawnQuestion {
 };
 
 // Draws the ions or compound of the next question at random, by the settings in force,
-// and composes its name and formula. Every draw consumes one random value.
+// composes its name and formula, and draws the way it is asked. Every draw consumes one
+// random value.
 class QuestionDraw {
 public:
     // A last guard for covalent data whose formulas almost always coincide.
@@ -25,7 +26,8 @@ public:
     QuestionDraw(const IonCatalogue &catalogue, const QuizSettings &settings, RandomSource &random);
 
     // Expects settings that whyNoQuestion accepts. Empty only when CovalentDrawLimit
-    // covalent draws all met an element and an anion of the same formula.
+    // covalent draws all met an element and an anion of the same formula; the way it is asked
+    // is drawn last, so that a failed draw consumes none for it.
     std::optional<DrawnQuestion> drawQuestion();
 
     void ChooseCation(Question &question);
@@ -34,6 +36,9 @@ public:
     static void ComposeIonicCompound(DrawnQuestion &drawn);
 
 private:
+    std::optional<DrawnQuestion> drawCompound();
+    // Whether the formula is shown and the name asked.
+    bool drawAskName();
     CovalentKind drawCovalentKind();
     // One digit of the charges, by a further draw when there are several.
     QString drawDigit(const QString &charges);

@@ -48,7 +48,8 @@ void QuizEngine::NextQuestion() {
         !reason.isEmpty())
         return refuseQuestion(reason);
     // Drawn before it is counted, so that a failed draw leaves the series untouched.
-    std::optional<DrawnQuestion> drawn = m_draw.drawQuestion();
+    std::optional<DrawnQuestion> drawn =
+        m_services.chooser ? m_services.chooser->nextQuestion(m_draw) : m_draw.drawQuestion();
     if (!drawn)
         return refuseQuestion(
             QStringLiteral("No simple covalent compound could be made: in %1 draws every "
@@ -112,18 +113,7 @@ bool QuizEngine::hasQuestion() const {
 }
 
 void QuizEngine::PoseQuestion() {
-    Question &question = m_state.question;
-    switch (m_services.settings.questionKind) {
-    case QuestionKind::NamesToFormulas:
-        question.askName = false;
-        break;
-    case QuestionKind::FormulasToNames:
-        question.askName = true;
-        break;
-    case QuestionKind::Mixed:
-        question.askName = m_services.random.next() >= 0.5f;
-        break;
-    }
+    const Question &question = m_state.question;
     QuestionView &view = m_view;
     view.setPrompt(question.askName ? QStringLiteral("Enter the name of this compound:")
                                     : QStringLiteral("Enter the formula for this compound:"));

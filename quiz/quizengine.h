@@ -23,6 +23,8 @@ struct QuizServices {
     Pause &pause;
     HelpViewer &help;
     AttemptRecorder &recorder;
+    // Practice of weak spots; without one, the plain draw.
+    QuestionChooser *chooser = nullptr;
 };
 
 // The running quiz of the question window: poses questions in series of 20, judges the

@@ -2,6 +2,7 @@
 
 #include "quiz/attempt.h"
 #include "quiz/helptopics.h"
+#include "quiz/questiondraw.h"
 
 #include <QString>
 
@@ -98,6 +99,16 @@ public:
     virtual ~AttemptRecorder() = default;
     // Must not hold up the quiz: a slow store takes the try and writes it later.
     virtual void recordAttempt(const Attempt &attempt) = 0;
-    // The series of that number, as the tries gave it, has had its 20 questions.
-    virtual void seriesFinished(int series) = 0;
+    // The series of that number, as the tries gave it, has had its 20 questions; a recorder
+    // that learns from single tries need not know.
+    virtual void seriesFinished(int series) { Q_UNUSED(series) }
+};
+
+// Picks the next question from the draw by the settings in force, which only decide which
+// questions may come.
+class QuestionChooser {
+public:
+    virtual ~QuestionChooser() = default;
+    // Empty only when the draw itself gives nothing.
+    virtual std::optional<DrawnQuestion> nextQuestion(QuestionDraw &draw) = 0;
 };

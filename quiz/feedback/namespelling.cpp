@@ -24,6 +24,29 @@ constexpr std::array<std::pair<QLatin1StringView, QLatin1StringView>, 4> Variant
 constexpr int MaxEdits = 2;
 constexpr int Barred = MaxEdits + 1;
 
+// -ide, -ite or -ate, which tell related anions apart; empty for a word with none of them.
+QLatin1StringView endingOf(QStringView word) {
+    for (QLatin1StringView ending : {"ide"_L1, "ite"_L1, "ate"_L1}) {
+        if (word.endsWith(ending))
+            return ending;
+    }
+    return {};
+}
+
+// Every typed word that ends in -ide, -ite or -ate stands where a word with the same ending
+// stands in the expected name.
+bool keepsEndings(QStringView typed, QStringView expected) {
+    const QList<QStringView> typedWords = typed.split(u' ');
+    const QList<QStringView> expectedWords = expected.split(u' ');
+    for (qsizetype word = 0; word < typedWords.size(); ++word) {
+        const QLatin1StringView ending = endingOf(typedWords[word]);
+        if (!ending.isEmpty() &&
+            (word >= expectedWords.size() || endingOf(expectedWords[word]) != ending))
+            return false;
+    }
+    return true;
+}
+
 // The letters of the name that no misspelling may touch.
 QList<bool> lockedLetters(QStringView name) {
     QList<bool> locked(name.size(), false);
@@ -32,10 +55,9 @@ QList<bool> lockedLetters(QStringView name) {
     };
     qsizetype start = 0;
     for (QStringView word : name.split(u' ')) {
-        for (QLatin1StringView ending : {"ide"_L1, "ite"_L1, "ate"_L1}) {
-            if (word.endsWith(ending))
-                lock(start + word.size() - ending.size(), ending.size());
-        }
+        // chlorid and carbonat are slips; the consonant kept, the ending is still the same
+        if (!endingOf(word).isEmpty())
+            lock(start + word.size() - 2, 1);
         QList<QLatin1StringView> prefixes{"hypo"_L1, "per"_L1};
         for (const char *greek : NamingTables::GreekPrefixes)
             prefixes.append(QLatin1StringView(greek));
@@ -56,8 +78,11 @@ QList<bool> lockedLetters(QStringView name) {
 
 QString canonicalSpelling(const QString &name, bool joinHydrogen) {
     QString spelling = name.toLower();
-    for (const auto &[variant, course] : Variants)
-        spelling.replace(variant, course);
+    // replace() sets up a search even where there is nothing to find; contains() does not
+    for (const auto &[variant, course] : Variants) {
+        if (spelling.contains(variant))
+            spelling.replace(variant, course);
+    }
     // The course keeps every vowel but mono's: tetraoxide, pentaoxide.
     static const QList<std::pair<QString, QString>> oxides = [] {
         QList<std::pair<QString, QString>> pairs;
@@ -68,10 +93,12 @@ QString canonicalSpelling(const QString &name, bool joinHydrogen) {
         return pairs;
     }();
     if (spelling.contains(u"oxide"_s)) {
-        for (const auto &[elided, course] : oxides)
-            spelling.replace(elided, course);
+        for (const auto &[elided, course] : oxides) {
+            if (spelling.contains(elided))
+                spelling.replace(elided, course);
+        }
     }
-    if (joinHydrogen)
+    if (joinHydrogen && spelling.contains(u"hydrogen "_s))
         spelling.replace(u"hydrogen "_s, u"hydrogen"_s);
     return spelling;
 }
@@ -79,7 +106,7 @@ QString canonicalSpelling(const QString &name, bool joinHydrogen) {
 bool isMisspelling(QStringView typed, QStringView expected) {
     const qsizetype n = expected.size();
     const qsizetype m = typed.size();
-    if (std::abs(n - m) > MaxEdits)
+    if (std::abs(n - m) > MaxEdits || !keepsEndings(typed, expected))
         return false;
     const QList<bool> locked = lockedLetters(expected);
     const auto mayInsertBefore = [&](qsizetype i) {

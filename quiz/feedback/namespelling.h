@@ -13,8 +13,9 @@ namespace QuizRules {
 QString canonicalSpelling(const QString &name, bool joinHydrogen);
 
 // At most two edits (a letter inserted, deleted, changed, or swapped with its neighbour) turn
-// expected into typed, none of them touching an ending -ide, -ite or -ate, a prefix hypo- or
-// per-, a Greek prefix or a Roman numeral of expected. Both in canonical spelling.
+// expected into typed, none of them touching a prefix hypo- or per-, a Greek prefix, a Roman
+// numeral or the d or t of an ending -ide, -ite or -ate of expected, and no typed word ends in
+// another of those endings than the expected word in its place. Both in canonical spelling.
 bool isMisspelling(QStringView typed, QStringView expected);
 
 } // namespace QuizRules

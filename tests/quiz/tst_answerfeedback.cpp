@@ -82,7 +82,7 @@ private slots:
         QTest::addColumn<QString>("explanationHolds");
         for (const TableRow &row : tableRows("answerfeedback.tsv"))
             QTest::addRow("%s for %s", qPrintable(row["typed"]), qPrintable(row["shown"]))
-                << row["shown"] << row["typed"] << row["verdict"] << row["category"]
+                << row["shown"] << cellText(row["typed"]) << row["verdict"] << row["category"]
                 << row["explanation holds"];
     }
     void answerIsJudgedAndExplained() {
@@ -103,6 +103,17 @@ private slots:
                  category == u"spelling-variant" ? question->compoundName : QString());
     }
 
+    // No rule without an example: each category the judge knows has rows above.
+    void everyCategoryHasRows() {
+        QSet<QString> tabled;
+        for (const TableRow &row : tableRows("answerfeedback.tsv"))
+            tabled.insert(row["category"]);
+        for (int category = 0; category <= int(AnswerCategory::Unclassified); ++category) {
+            const QString code = QuizRules::categoryCode(AnswerCategory(category));
+            QVERIFY2(tabled.contains(code), qPrintable(code));
+        }
+    }
+
     void everyCompoundIsRightAsComposedAndWrongCutShort() {
         for (Question question : m_key) {
             for (bool askName : {false, true}) {
@@ -120,6 +131,7 @@ private slots:
     void anotherCompoundIsWrongAndNamesOnlyIonsInPlay_data() {
         QTest::addColumn<bool>("askName");
         QTest::addRow("formulas typed for names") << false;
+        QTest::addRow("names typed for formulas") << true;
     }
     // Every ionic compound answered with each other compound of its cation or of its anion.
     void anotherCompoundIsWrongAndNamesOnlyIonsInPlay() {

@@ -4,6 +4,7 @@
 #include "quiz/questiondraw.h"
 #include "quiz/quizengine.h"
 #include "quiz/resultsfile.h"
+#include "tests/support/core/namedsettings.h"
 #include "tests/support/core/samplecatalogue.h"
 #include "tests/support/core/table.h"
 #include "tests/support/fakes.h"
@@ -11,22 +12,6 @@
 #include <QTest>
 
 namespace {
-
-// Settings by the names of their choices, as the tables give them: "both", "simple derivative".
-QuizSettings settingsNamed(const QString &cations, const QString &anions,
-                           const QString &covalent = {}, const QString &questions = "names") {
-    const QStringList categories{"simple", "polyatomic", "derivative", "hydrogen", "other"};
-    QuizSettings settings{
-        CationKind(QStringList{"single", "multi", "both"}.indexOf(cations)),
-        {},
-        {},
-        QuestionKind(QStringList{"names", "formulas", "mixed"}.indexOf(questions))};
-    for (const QString &name : anions.split(u' ', Qt::SkipEmptyParts))
-        settings.anionMask |= AnionCategory(1 << categories.indexOf(name));
-    for (const QString &name : covalent.split(u' ', Qt::SkipEmptyParts))
-        settings.covalentMask |= name == "simple" ? CovalentKind::Simple : CovalentKind::Complex;
-    return settings;
-}
 
 // "7/30 0.2": the value that draws row 7 of 30, then 0.2.
 QList<float> valuesFrom(const QString &values) {
@@ -129,6 +114,26 @@ private slots:
         QCOMPARE(quiz.fake.prompt, row["prompt"]);
         QCOMPARE(quiz.fake.question.shown, row["shown"]);
         QCOMPARE(quiz.state().answerLog[1].shown, quiz.fake.question.plainText());
+    }
+
+    void aChooserPicksTheQuestionPosed() {
+        // Asks the draw's second question in place of its first.
+        struct SecondDraw final : QuestionChooser {
+            std::optional<DrawnQuestion> nextQuestion(QuestionDraw &draw) override {
+                draw.drawQuestion();
+                return draw.drawQuestion();
+            }
+        } chooser;
+        FakePorts fake;
+        const IonCatalogue catalogue = catalogueFrom(SmallCourse);
+        const QuizSettings settings = settingsNamed("single", "simple");
+        QuizServices services = fake.services(catalogue, settings);
+        services.chooser = &chooser;
+        QuizEngine engine(services, fake, fake);
+        engine.start();
+        fake.random.values = {0.1f, 0.1f, 0.9f, 0.1f}; // sodium oxide, then aluminium oxide
+        engine.activate();
+        QCOMPARE(fake.question.shown, "aluminium oxide");
     }
 
     void outcomeIsShownAndCounted_data() { addTableRows("outcomes.tsv"); }

@@ -1,0 +1,146 @@
+#include "quiz/answerkey.h"
+#include "quiz/drawpool.h"
+#include "quiz/practice/mistakeblame.h"
+#include "quiz/practice/practicemodel.h"
+#include "quiz/practice/skills.h"
+#include "quiz/practice/weakspotchooser.h"
+#include "tests/support/core/namedsettings.h"
+#include "tests/support/core/samplecatalogue.h"
+#include "tests/support/core/table.h"
+#include "tools/sim/simulation.h"
+
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+const QDate FirstDay(2024, 9, 2);
+
+QStringList entryNames(const DrawPool &pool) {
+    QStringList names;
+    for (int row = 1; row <= pool.count(); ++row)
+        names << pool.entry(row).Name;
+    return names;
+}
+
+} // namespace
+
+class PracticeTest : public QObject {
+    Q_OBJECT
+
+    const IonCatalogue m_sample = loadSampleCatalogue();
+    const QList<Question> m_key = answerKeyQuestions(m_sample);
+
+    Question askedBy(const QString &shown) const { return *questionShowing(m_key, shown); }
+
+    // Questions asked of a student who errs, with the row's mistake, at every question that
+    // needs its weak skill and is right at all others; the count of those that needed it.
+    // What breaks the settings, or with practice repeats one of the last five, goes to faults.
+    int weakSpotsAsked(const TableRow &row, bool practice, QStringList &faults) const {
+        const QuizSettings settings =
+            settingsNamed(row["cations"], row["anions"], {}, row["questions"]);
+        const QStringList cations = entryNames(DrawPool::cations(m_sample, settings.cationKind));
+        const QStringList anions = entryNames(DrawPool::anions(m_sample, settings.anionMask));
+        ClockSeededRandom random;
+        random.seedWith(7);
+        QuestionDraw draw(m_sample, settings, random);
+        PracticeModel model(m_sample);
+        WeakSpotChooser chooser(model, random, [] { return FirstDay; });
+        chooser.setEnabled(practice);
+        QStringList formulas;
+        int weakAsked = 0;
+        for (int number = 1; number <= 400; ++number) {
+            const Question question = chooser.nextQuestion(draw)->question;
+            if (!cations.contains(question.cationName) || !anions.contains(question.anionName) ||
+                (settings.questionKind != QuestionKind::Mixed &&
+                 question.askName != (settings.questionKind == QuestionKind::FormulasToNames)))
+                faults << question.compoundName + " breaks the settings";
+            if (practice && formulas.sliced(std::max(formulas.size() - 5, qsizetype(0)))
+                                .contains(question.formula))
+                faults << question.formula + " again within five";
+            formulas << question.formula;
+            const bool weak = Skills::exercisedBy(question).contains(row["weak skill"]);
+            weakAsked += weak;
+            model.recordAttempt(tryAt(question, weak ? Verdict::Wrong : Verdict::Right,
+                                      weak ? row["mistake"] : QString(), number,
+                                      QDateTime(FirstDay, QTime(12, 0))));
+        }
+        return weakAsked;
+    }
+
+private slots:
+    void questionNeedsItsSkills_data() { addTableRows("skills.tsv"); }
+    void questionNeedsItsSkills() {
+        QFETCH(TableRow, row);
+        const Attempt attempt = tryAt(askedBy(row["shown"]), Verdict::Right, {}, 1, {});
+        QCOMPARE(Skills::exercisedBy(TriedQuestions(m_sample).questionOf(attempt)).join(u' '),
+                 row["skills"]);
+    }
+
+    void mistakeBlamesOneSkill_data() { addTableRows("blame.tsv"); }
+    void mistakeBlamesOneSkill() {
+        QFETCH(TableRow, row);
+        Attempt attempt = tryAt(askedBy(row["shown"]), Verdict::Wrong, row["category"], 1, {});
+        attempt.typed = row["typed"];
+        QCOMPARE(blamedSkill(attempt, TriedQuestions(m_sample).questionOf(attempt)), row["blamed"]);
+    }
+
+    void modelLearnsFromTries_data() { addTableRows("practicemodel.tsv"); }
+    void modelLearnsFromTries() {
+        QFETCH(TableRow, row);
+        const QMap<QString, Verdict> verdicts{{"right", Verdict::Right},
+                                              {"variant", Verdict::Variant},
+                                              {"helped", Verdict::Right},
+                                              {"gave-up", Verdict::GaveUp}};
+        PracticeModel model(m_sample);
+        const QStringList questions = row["questions"].split(u' ');
+        for (int number = 1; number <= questions.size(); ++number) {
+            const QString &asked = questions.at(number - 1);
+            const QDateTime time(FirstDay.addDays(asked.section(u'@', 1).toInt()), QTime(12, 0));
+            for (const QString &answer : asked.section(u'@', 0, 0).split(u'>')) {
+                Attempt attempt =
+                    tryAt(askedBy("iron(III) sulfate"), verdicts.value(answer, Verdict::Wrong),
+                          verdicts.contains(answer) ? QString() : answer, number, time);
+                attempt.helpUsed = answer == "helped";
+                model.recordAttempt(attempt);
+            }
+        }
+        const double strength = model.strength(row["skill"], FirstDay.addDays(row["day"].toInt()));
+        QCOMPARE(QString::number(strength, 'f', 3), row["strength"]);
+    }
+
+    void weakSpotComesBackOften_data() { addTableRows("weakspots.tsv"); }
+    void weakSpotComesBackOften() {
+        QFETCH(TableRow, row);
+        QStringList faults;
+        const int practised = weakSpotsAsked(row, true, faults);
+        const int drawn = weakSpotsAsked(row, false, faults);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u", ")));
+        QVERIFY2(
+            drawn > 0 && practised >= 3 * drawn,
+            qPrintable(QStringLiteral("%1 with practice, %2 without").arg(practised).arg(drawn)));
+    }
+
+    void practiceNeedsFewerQuestionsThanRandomOnes() {
+        QList<int> medians;
+        for (const char *policy : {"random", "adaptive"}) {
+            QProcess simulator;
+            simulator.start(QStringLiteral(IONARCH_SIM_PATH),
+                            {"--students", IONARCH_TEST_TABLES "/students.tsv", "--policy", policy,
+                             "--seed", "1", IONARCH_SAMPLE_DATA});
+            QVERIFY(simulator.waitForFinished() && simulator.exitCode() == 0);
+            // "median 137, p90 146, false mastery 0.0 %"
+            const QString summary =
+                QString(simulator.readAllStandardOutput()).trimmed().section(u'\n', -1);
+            bool read = false;
+            medians << summary.section(u',', 0, 0).section(u' ', 1).toInt(&read);
+            QVERIFY2(read, qPrintable(summary));
+        }
+        QVERIFY2(
+            medians[1] < medians[0],
+            qPrintable(QStringLiteral("adaptive %1, random %2").arg(medians[1]).arg(medians[0])));
+    }
+};
+
+QTEST_GUILESS_MAIN(PracticeTest)
+#include "tst_practice.moc"
