@@ -2,11 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
-#include <algorithm>
 #include <array>
 #include <limits>
 

@@ -10,8 +10,6 @@
 
 class QSqlQuery;
 
-#include <optional>
-
 // The learning record in its SQLite file, history.sqlite: one row per try. One object is one
 // connection, for the thread that made it. The file keeps the rollback journal, since home
 // folders on network drives do not carry the shared memory of the write-ahead log, and a write
