@@ -4,6 +4,7 @@
 #include "quiz/systemdatesource.h"
 #include "tests/support/core/samplecatalogue.h"
 #include "ui/printing/systemreportprinter.h"
+#include "ui/record/learningrecord.h"
 #include "ui/widgets/richtextedit.h"
 #include "ui/windows/frmmain.h"
 
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <array>
@@ -23,14 +25,16 @@ constexpr int Questions = 1000;
 // By then every kind of question, and the fonts and layouts they need, have been shown.
 constexpr int WarmUpQuestions = 250;
 
-// The question window on the sample data as the program makes it, but with the print offer
-// answered No, help that does not open and no pause after a right answer.
+// The question window on the sample data as the program makes it, its tries recorded in a
+// temporary folder, but with the print offer answered No, help that does not open and no pause
+// after a right answer.
 struct QuestionWindow {
     explicit QuestionWindow(const QuizSettings &chosen = {})
         : settings(chosen) {
         catalogue = loadSampleCatalogue();
+        record.open(QStringLiteral(IONARCH_SAMPLE_DATA));
         window.emplace(QuizServices{catalogue, settings, random, noPrint, noName, printer,
-                                    dateSource, noPause, noHelp});
+                                    dateSource, noPause, noHelp, record});
         window->show();
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(&*window))
@@ -62,6 +66,8 @@ struct QuestionWindow {
     struct : HelpViewer {
         void showHelp(HelpTopic, const QString &) override {}
     } noHelp;
+    QTemporaryDir recordFolder;
+    LearningRecord record{{recordFolder.path(), {}}, noPrint, noName};
     std::optional<frmMain> window;
 };
 

@@ -75,12 +75,12 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${IONARCH_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# dpkg-shlibdeps finds the libraries the programs link (Qt with its SVG and printing
+# dpkg-shlibdeps finds the libraries the programs link (Qt with its SVG, printing and SQL
 # modules, the C++ runtime); named here is what is used at run time without being linked:
-# the fonts the windows ask for by metric-compatible names, and the CUPS client that Qt's
-# print plugin loads.
+# the fonts the windows ask for by metric-compatible names, the CUPS client that Qt's print
+# plugin loads, and the SQLite driver plugin of the learning record.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libcups2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libcups2, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

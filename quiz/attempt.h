@@ -11,8 +11,10 @@ enum class Verdict { Right, Variant, Wrong, GaveUp };
 // One try at a question: a wrong answer, the right one, or the give-up. The record keeps it,
 // the progress figures and the practice model learn from it.
 struct Attempt {
-    QDateTime time;   // UTC
-    int series = 0;   // the series of this run of the question window, from 1
+    QDateTime time; // UTC
+    // The engine counts the series of its run from 1; the record and the handed-in files
+    // carry a number unique to the student's account, across runs and copies running at once.
+    int series = 0;
     int question = 0; // its number in the series, 1 to 20
     CompoundKind kind = CompoundKind::Ionic;
     bool askName = false; // the formula was shown and the name asked

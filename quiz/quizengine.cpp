@@ -16,39 +16,40 @@ QString nameAndFormula(const Question &question) {
 
 } // namespace
 
-QuizEngine::QuizEngine(const IonCatalogue &catalogue, const QuizSettings &settings,
-                       const QuizPorts &ports)
-    : m_catalogue(catalogue)
-    , m_settings(settings)
-    , m_ports(ports)
-    , m_draw(catalogue, settings, ports.random) {}
+QuizEngine::QuizEngine(const QuizServices &services, QuestionView &view, NoticeWaiter &noticeWaiter)
+    : m_services(services)
+    , m_view(view)
+    , m_noticeWaiter(noticeWaiter)
+    , m_draw(services.catalogue, services.settings, services.random) {}
 
 void QuizEngine::start() {
-    m_ports.random.seedFromClock();
-    m_ports.view.answerBox().setPlainText(QString());
-    m_ports.view.questionBox().setPlainText(QString());
-    m_ports.view.setScoreText(QString());
-    m_ports.view.setWrongText(QString());
+    m_services.random.seedFromClock();
+    m_view.answerBox().setPlainText(QString());
+    m_view.questionBox().setPlainText(QString());
+    m_view.setScoreText(QString());
+    m_view.setWrongText(QString());
     m_state = QuizState();
+    m_series = 1;
     m_refusedSettings.reset();
 }
 
 void QuizEngine::activate() {
-    if (!m_ports.view.questionBox().plainText().isEmpty())
+    if (!m_view.questionBox().plainText().isEmpty())
         return;
     // Closing the refusal's message box activates the window again: only new settings
     // deserve another try.
-    if (m_refusedSettings == m_settings)
+    if (m_refusedSettings == m_services.settings)
         return;
     NextQuestion();
 }
 
 void QuizEngine::NextQuestion() {
-    if (const QString reason = whyNoQuestion(m_catalogue, m_settings); !reason.isEmpty())
+    if (const QString reason = whyNoQuestion(m_services.catalogue, m_services.settings);
+        !reason.isEmpty())
         return refuseQuestion(reason);
     // Drawn before it is counted, so that a failed draw leaves the series untouched.
     std::optional<DrawnQuestion> drawn =
-        m_ports.chooser ? m_ports.chooser->nextQuestion(m_draw) : m_draw.drawQuestion();
+        m_services.chooser ? m_services.chooser->nextQuestion(m_draw) : m_draw.drawQuestion();
     if (!drawn)
         return refuseQuestion(
             QStringLiteral("No simple covalent compound could be made: in %1 draws every "
@@ -69,29 +70,39 @@ void QuizEngine::NextQuestion() {
 void QuizEngine::CheckAnswer() {
     if (!hasQuestion())
         return;
+    const QString typed = m_view.answerBox().plainText();
     const AnswerFeedback feedback =
-        QuizRules::judgeAnswer(m_state.question, m_ports.view.answerBox().plainText(), m_catalogue);
+        QuizRules::judgeAnswer(m_state.question, typed, m_services.catalogue);
     if (feedback.correct) {
+        recordTry(feedback.category == AnswerCategory::SpellingVariant ? Verdict::Variant
+                                                                       : Verdict::Right,
+                  typed);
         AnswerCorrect(feedback.explanation);
         NextQuestion();
     } else {
+        recordTry(Verdict::Wrong, typed, QuizRules::categoryCode(feedback.category));
         ++m_state.mistakes[feedback.category];
         if (!AnswerIncorrect(feedback.explanation))
             return;
     }
-    m_ports.view.answerBox().giveFocus();
+    m_view.answerBox().giveFocus();
 }
 
 void QuizEngine::giveUp() {
-    if (hasQuestion() && RevealAnswer())
+    if (!hasQuestion())
+        return;
+    // Given up as the button is pressed, even if the window closes before the notice's click.
+    recordTry(Verdict::GaveUp, QString());
+    if (RevealAnswer())
         NextQuestion();
 }
 
 void QuizEngine::helpKeyPressed(int functionKey) {
-    const std::optional<HelpTopic> topic = helpTopicForKey(functionKey, m_settings.covalentMode());
+    const std::optional<HelpTopic> topic =
+        helpTopicForKey(functionKey, m_services.settings.covalentMode());
     if (!topic)
         return;
-    m_ports.help.showHelp(*topic, m_help3);
+    m_services.help.showHelp(*topic, m_help3);
     // Marked once the help has closed: the question may have gone meanwhile.
     if (functionKey == 3 && hasQuestion())
         m_state.currentLogEntry().helpMark = LogEntry::HelpRequested;
@@ -103,7 +114,7 @@ bool QuizEngine::hasQuestion() const {
 
 void QuizEngine::PoseQuestion() {
     const Question &question = m_state.question;
-    QuestionView &view = m_ports.view;
+    QuestionView &view = m_view;
     view.setPrompt(question.askName ? QStringLiteral("Enter the name of this compound:")
                                     : QStringLiteral("Enter the formula for this compound:"));
     // A refusal before this question left them disabled.
@@ -122,12 +133,12 @@ void QuizEngine::PoseQuestion() {
 }
 
 void QuizEngine::AnswerCorrect(const QString &spelling) {
-    QuestionView &view = m_ports.view;
+    QuestionView &view = m_view;
     view.showNotice(NoticeKind::Correct, QStringLiteral("CORRECT!\r\n") +
                                              nameAndFormula(m_state.question) +
                                              (spelling.isEmpty() ? QString() : CrLf + spelling));
     view.repaintNow();
-    m_ports.pause.pause(CorrectNoticeMilliseconds);
+    m_services.pause.pause(CorrectNoticeMilliseconds);
     view.clearNotice();
     m_state.question.clearTexts();
     m_state.currentLogEntry().outcome = LogEntry::Correct;
@@ -152,43 +163,68 @@ bool QuizEngine::RevealAnswer() {
     m_state.question.clearTexts();
     m_state.currentLogEntry().outcome = LogEntry::GivenUp;
     ++m_state.wrongCount;
-    m_ports.view.setWrongText(QString::number(m_state.wrongCount) + QStringLiteral(" wrong"));
+    m_view.setWrongText(QString::number(m_state.wrongCount) + QStringLiteral(" wrong"));
     return true;
 }
 
 bool QuizEngine::showNoticeUntilClicked(NoticeKind kind, const QString &text) {
-    QuestionView &view = m_ports.view;
+    QuestionView &view = m_view;
     view.showNotice(kind, text);
     view.setAnswerInputsEnabled(false);
     view.repaintNow();
-    if (!m_ports.noticeWaiter.waitForClick())
+    if (!m_noticeWaiter.waitForClick())
         return false;
     view.clearNotice();
     view.setAnswerInputsEnabled(true);
     return true;
 }
 
+void QuizEngine::recordTry(Verdict verdict, const QString &typed, QLatin1StringView category) {
+    const Question &question = m_state.question;
+    const LogEntry &entry = m_state.currentLogEntry();
+    Attempt attempt;
+    attempt.time = QDateTime::currentDateTimeUtc();
+    attempt.series = m_series;
+    attempt.question = m_state.questionNumber;
+    attempt.kind = question.kind;
+    attempt.askName = question.askName;
+    attempt.shown = entry.shown;
+    attempt.expected = question.askName ? question.compoundName : question.formula;
+    attempt.typed = typed;
+    attempt.verdict = verdict;
+    attempt.category = category;
+    attempt.helpUsed = entry.helpMark == LogEntry::HelpRequested;
+    if (question.kind == CompoundKind::Ionic) {
+        attempt.cationName = question.cationName;
+        attempt.cationCharge = question.cationCharge;
+        attempt.multivalent = question.multivalent;
+        attempt.anionName = question.anionName;
+    }
+    m_services.recorder.recordAttempt(attempt);
+}
+
 void QuizEngine::endSeries() {
+    m_services.recorder.seriesFinished(m_series++);
     const Message printOffer{QStringLiteral("You've completed %1 questions.\r\n"
                                             "Do you want to print out your results?")
                                  .arg(SeriesLength),
                              QStringLiteral("Print a copy?"), MessageIcon::Question,
                              MessageButtons::YesNo};
-    if (m_ports.messages.show(printOffer) == MessageAnswer::Yes)
-        PrintResults(m_state, m_ports.textPrompt, m_ports.dateSource, m_ports.printer,
-                     m_ports.messages);
+    if (m_services.messages.show(printOffer) == MessageAnswer::Yes)
+        PrintResults(m_state, m_services.textPrompt, m_services.dateSource, m_services.printer,
+                     m_services.messages);
     m_state = QuizState();
     m_state.questionNumber = 1;
 }
 
 void QuizEngine::refuseQuestion(const QString &reason) {
     // Recorded before the message box, whose closing activates the window again.
-    m_refusedSettings = m_settings;
+    m_refusedSettings = m_services.settings;
     m_state.question.clearTexts();
-    QuestionView &view = m_ports.view;
+    QuestionView &view = m_view;
     view.setAnswerInputsEnabled(false);
     view.questionBox().setPlainText(QString());
     view.answerBox().setPlainText(QString());
-    m_ports.messages.show(
+    m_services.messages.show(
         {reason, QStringLiteral("No question possible"), MessageIcon::Warning, MessageButtons::Ok});
 }

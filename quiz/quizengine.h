@@ -10,27 +10,29 @@
 
 #include <optional>
 
-// The outside world as the engine needs it; the question window provides all of it.
-struct QuizPorts {
-    QuestionView &view;
-    Pause &pause;
-    NoticeWaiter &noticeWaiter;
+// What the quiz takes from the program: the data, the options and the outside world, all but
+// the question window, which runs the engine and gives it its view and its wait for a click.
+struct QuizServices {
+    const IonCatalogue &catalogue;
+    const QuizSettings &settings;
+    RandomSource &random;
+    MessageSink &messages;
     TextPrompt &textPrompt;
     ReportPrinter &printer;
     const DateSource &dateSource;
-    MessageSink &messages;
-    RandomSource &random;
+    Pause &pause;
     HelpViewer &help;
+    AttemptRecorder &recorder;
     // Practice of weak spots; without one, the plain draw.
     QuestionChooser *chooser = nullptr;
 };
 
 // The running quiz of the question window: poses questions in series of 20, judges the
 // answers, keeps the score and offers the printed report at the end of every series.
-// The window's handlers call one operation each.
+// The window's handlers call one operation each. Every try goes to the recorder as it is made.
 class QuizEngine {
 public:
-    QuizEngine(const IonCatalogue &catalogue, const QuizSettings &settings, const QuizPorts &ports);
+    QuizEngine(const QuizServices &services, QuestionView &view, NoticeWaiter &noticeWaiter);
 
     // The window's load: reseeds the random values, empties both boxes and the score
     // labels, and starts from question 0.
@@ -60,14 +62,17 @@ private:
     bool AnswerIncorrect(const QString &explanation);
     bool RevealAnswer();
     bool showNoticeUntilClicked(NoticeKind kind, const QString &text);
+    // The try at the question on screen, with the mistake's code for a wrong one.
+    void recordTry(Verdict verdict, const QString &typed, QLatin1StringView category = {});
     void endSeries();
     void refuseQuestion(const QString &reason);
 
-    const IonCatalogue &m_catalogue;
-    const QuizSettings &m_settings;
-    QuizPorts m_ports;
+    const QuizServices m_services;
+    QuestionView &m_view;
+    NoticeWaiter &m_noticeWaiter;
     QuestionDraw m_draw;
     QuizState m_state;
-    QString m_help3; // the help for the latest ionic question, empty before the first
+    int m_series = 1; // counted in this run
+    QString m_help3;  // the help for the latest ionic question, empty before the first
     std::optional<QuizSettings> m_refusedSettings;
 };

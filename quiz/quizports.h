@@ -93,12 +93,15 @@ public:
     virtual void showHelp(HelpTopic topic, const QString &questionHelp) = 0;
 };
 
-// Where each try goes as it is made: the learning record, or nowhere.
+// Where each try goes as it is made: the learning record, the hand-in folder, or nowhere.
 class AttemptRecorder {
 public:
     virtual ~AttemptRecorder() = default;
     // Must not hold up the quiz: a slow store takes the try and writes it later.
     virtual void recordAttempt(const Attempt &attempt) = 0;
+    // The series of that number, as the tries gave it, has had its 20 questions; a recorder
+    // that learns from single tries need not know.
+    virtual void seriesFinished(int series) { Q_UNUSED(series) }
 };
 
 // Picks the next question from the draw by the settings in force, which only decide which

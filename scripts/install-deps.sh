@@ -4,8 +4,9 @@
 #   bash scripts/install-deps.sh test         and everything the tests and checks use
 #   bash scripts/install-deps.sh PACKAGE...   and these packages
 set -euo pipefail
-# xdotool tells scripts/run.sh whether a display answers.
-packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-liberation xdotool)
+# xdotool tells scripts/run.sh whether a display answers; libqt6sql6-sqlite is the learning
+# record's database driver, a plugin that no library links.
+packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libqt6sql6-sqlite fonts-liberation xdotool)
 # No display: the program runs on a virtual screen that a VNC viewer shows.
 [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || packages+=(xvfb xauth openbox x11vnc)
 if [ "${1:-}" = test ]; then

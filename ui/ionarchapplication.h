@@ -4,9 +4,11 @@
 #include "catalogue/messages.h"
 #include "catalogue/quizsettings.h"
 #include "catalogue/randomsource.h"
+#include "quiz/attemptfanout.h"
 #include "quiz/quizports.h"
 #include "quiz/systemdatesource.h"
 #include "ui/printing/systemreportprinter.h"
+#include "ui/record/learningrecord.h"
 #include "ui/system/inputblockingpause.h"
 #include "ui/system/ondemandwindow.h"
 
@@ -21,10 +23,12 @@ class frmOpt;
 // The composition root: owns the program-wide catalogue, settings and random numbers,
 // creates the windows, hands each what it needs, and decides which windows close together.
 // The message boxes and the input prompt come from outside, so that tests can answer them;
-// a long test may also bring a shorter pause after a right answer.
+// a long test may also bring a shorter pause after a right answer. The learning record and the
+// hand-in go to the folders given, none by default.
 class IonarchApplication {
 public:
-    IonarchApplication(MessageSink &messages, TextPrompt &prompt, Pause *pause = nullptr);
+    IonarchApplication(MessageSink &messages, TextPrompt &prompt, Pause *pause = nullptr,
+                       const RecordFolders &recordFolders = {});
     ~IonarchApplication();
 
     // Loads the data file and shows the options window. False when the load failed: its
@@ -43,6 +47,7 @@ private:
 
     MessageSink &m_messages;
     TextPrompt &m_prompt;
+    QString m_dataPath;
     IonCatalogue m_catalogue;
     QuizSettings m_settings;
     ClockSeededRandom m_random;
@@ -50,6 +55,9 @@ private:
     SystemDateSource m_dateSource;
     InputBlockingPause m_inputBlockingPause;
     Pause &m_pause;
+    LearningRecord m_record;
+    // Every try goes to the record; what else learns from the tries joins it here.
+    AttemptFanOut m_tries{{&m_record}};
     OnDemandWindow m_periodicTable;
     std::unique_ptr<frmHelp> m_help;
     std::unique_ptr<frmOpt> m_options;

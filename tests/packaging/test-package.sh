@@ -37,7 +37,7 @@ cleanup() {
 trap cleanup EXIT
 "$2" --config "$1/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack failed"; }
 deb=$(ls "$work"/ionarch_*.deb)
-for needed in libqt6widgets6 libqt6printsupport6 libqt6svg6 fonts-liberation libcups2; do
+for needed in libqt6widgets6 libqt6printsupport6 libqt6svg6 fonts-liberation libcups2 libqt6sql6-sqlite; do
     dpkg-deb -f "$deb" Depends | grep -qE "(^|, )$needed( |,|$)" || fail "Depends does not name $needed"
 done
 dpkg-deb -c "$deb" | grep -q ' \./usr/share/doc/ionarch/copyright$' || fail "the package carries no copyright file"

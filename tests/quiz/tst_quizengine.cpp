@@ -3,6 +3,7 @@
 #include "quiz/questionavailability.h"
 #include "quiz/questiondraw.h"
 #include "quiz/quizengine.h"
+#include "quiz/resultsfile.h"
 #include "tests/support/core/namedsettings.h"
 #include "tests/support/core/samplecatalogue.h"
 #include "tests/support/core/table.h"
@@ -40,7 +41,7 @@ struct Quiz {
     FakePorts fake;
     IonCatalogue catalogue = catalogueFrom(SmallCourse);
     QuizSettings settings = settingsNamed("single", "simple");
-    QuizEngine engine{catalogue, settings, fake.ports()};
+    QuizEngine engine{fake.services(catalogue, settings), fake, fake};
 
     Quiz() { engine.start(); }
     void answer(const QString &typed) {
@@ -124,11 +125,11 @@ private slots:
             }
         } chooser;
         FakePorts fake;
-        QuizPorts ports = fake.ports();
-        ports.chooser = &chooser;
         const IonCatalogue catalogue = catalogueFrom(SmallCourse);
         const QuizSettings settings = settingsNamed("single", "simple");
-        QuizEngine engine(catalogue, settings, ports);
+        QuizServices services = fake.services(catalogue, settings);
+        services.chooser = &chooser;
+        QuizEngine engine(services, fake, fake);
         engine.start();
         fake.random.values = {0.1f, 0.1f, 0.9f, 0.1f}; // sodium oxide, then aluminium oxide
         engine.activate();
@@ -182,6 +183,13 @@ private slots:
             mistakes << QuizRules::categoryCode(mistake.key()) + u' ' +
                             QString::number(mistake.value());
         QCOMPARE(mistakes.join(", "), row["mistakes"]);
+        QStringList tries;
+        for (const Attempt &attempt : quiz.fake.attempts)
+            tries << QStringList{ResultsFile::verdictCode(attempt.verdict), attempt.category,
+                                 attempt.helpUsed ? "F3" : ""}
+                         .join(' ')
+                         .simplified();
+        QCOMPARE(tries.join("; "), row["tries"]);
     }
 
     void aSpellingVariantIsRightAndShowsTheCoursesSpelling() {
@@ -194,6 +202,13 @@ private slots:
         QCOMPARE(quiz.fake.noticesSeen, QStringList("1300 ms: CORRECT!\r\nsodium sulfide = Na2S\r\n"
                                                     "Right; the course spells it sodium sulfide."));
         QVERIFY(quiz.state().mistakes.isEmpty() && quiz.fake.score == "1 correct");
+        Attempt recorded = quiz.fake.attempts.value(0);
+        QVERIFY(recorded.time.timeSpec() == Qt::UTC &&
+                qAbs(recorded.time.secsTo(QDateTime::currentDateTimeUtc())) < 60);
+        recorded.time = {};
+        QCOMPARE(ResultsFile::line({"", "", recorded}),
+                 "\t\t1\t1\tionic\tname\tNa2S\tsodium sulfide\tSodium Sulphide\tvariant\t\tno\t"
+                 "sodium\tsulfide\t\n");
     }
 
     void seriesEndOffersToPrint() {
@@ -220,6 +235,12 @@ private slots:
             QVERIFY(quiz.state().answerLog[1].outcome.isEmpty() && quiz.state().mistakes.isEmpty());
             quiz.answer("Na2O");
             QCOMPARE(quiz.fake.score + '/' + quiz.fake.wrong, "1 correct/10 wrong");
+            // 22 tries: the mistake, 20 answers, and the first of the second series.
+            QCOMPARE(quiz.fake.finishedSeries, QList{1});
+            QCOMPARE(quiz.fake.attempts.size(), 22);
+            const Attempt &last = quiz.fake.attempts.last(), &before = quiz.fake.attempts[20];
+            QCOMPARE(QList({before.series, before.question, last.series, last.question}),
+                     QList({1, 20, 2, 1}));
         }
     }
 

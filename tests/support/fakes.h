@@ -89,7 +89,8 @@ class FakePorts final : public QuestionView,
                         public Pause,
                         public NoticeWaiter,
                         public ReportPrinter,
-                        public DateSource {
+                        public DateSource,
+                        public AttemptRecorder {
 public:
     FakeRichTextBox question, answer;
     QString prompt, score, wrong, notice;
@@ -104,9 +105,12 @@ public:
     RecordingSink messages;
     NamePrompt namePrompt;
     RecordingHelp help;
+    QList<Attempt> attempts;
+    QList<int> finishedSeries;
 
-    QuizPorts ports() {
-        return {*this, *this, *this, namePrompt, *this, *this, messages, random, help};
+    QuizServices services(const IonCatalogue &catalogue, const QuizSettings &settings) {
+        return {catalogue, settings, random, messages, namePrompt,
+                *this,     *this,    *this,  help,     *this};
     }
 
     RichTextBox &questionBox() override { return question; }
@@ -136,6 +140,8 @@ public:
     bool printLine(const QString &text) override { return print(text); }
     bool endDocument() override { return print("end"); }
     QString shortDate() const override { return QStringLiteral("06/12/2024"); }
+    void recordAttempt(const Attempt &attempt) override { attempts << attempt; }
+    void seriesFinished(int series) override { finishedSeries << series; }
 
 private:
     bool print(const QString &what) {

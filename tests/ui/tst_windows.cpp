@@ -41,14 +41,14 @@ struct Fakes {
     QuizServices services(Pause *pause = nullptr) {
         return {catalogue, settings, random, messages,
                 prompt,    ports,    ports,  pause ? *pause : instantPause,
-                help};
+                help,      ports};
     }
     IonCatalogue catalogue = loadSampleCatalogue();
     QuizSettings settings;
     ClockSeededRandom random;
     RecordingSink messages;
     NamePrompt prompt;
-    FakePorts ports; // the printer and the date
+    FakePorts ports; // the printer, the date and the recorder
     InstantPause instantPause;
     RecordingHelp help;
 };

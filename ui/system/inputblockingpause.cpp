@@ -1,5 +1,6 @@
 #include "ui/system/inputblockingpause.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -21,6 +22,10 @@ void InputBlockingPause::pause(int milliseconds) {
 }
 
 bool InputBlockingPause::eventFilter(QObject *watched, QEvent *event) {
+    // A box that opened meanwhile, such as a notice of the learning record, is answered and
+    // closes as ever; its modality keeps the input from the other windows.
+    if (QApplication::activeModalWidget())
+        return false;
     switch (event->type()) {
     case QEvent::ShortcutOverride:
         // Accepted, so that no shortcut is looked for; the key itself is dropped next.

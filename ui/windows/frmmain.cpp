@@ -37,10 +37,7 @@ frmMain::frmMain(const QuizServices &services, QWidget *parent)
     , m_rtfAnswer(new RichTextEdit(m_client))
     , m_lblResults(new NoticeLabel(m_client))
     , m_noticeWaiter(*m_lblResults)
-    , m_engine(services.catalogue, services.settings,
-               QuizPorts{*this, services.pause, m_noticeWaiter, services.textPrompt,
-                         services.printer, services.dateSource, services.messages, services.random,
-                         services.help}) {
+    , m_engine(services, *this, m_noticeWaiter) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Ionarch: - Questions"));
     setWindowIcon(Pictures::programIcon());

@@ -1,9 +1,5 @@
 #pragma once
 
-#include "catalogue/ioncatalogue.h"
-#include "catalogue/messages.h"
-#include "catalogue/quizsettings.h"
-#include "catalogue/randomsource.h"
 #include "quiz/quizengine.h"
 #include "quiz/quizports.h"
 #include "ui/system/noticeclickwaiter.h"
@@ -14,19 +10,6 @@ class NoticeLabel;
 class QLabel;
 class QPushButton;
 class RichTextEdit;
-
-// What the quiz in the question window takes from the program.
-struct QuizServices {
-    const IonCatalogue &catalogue;
-    const QuizSettings &settings;
-    RandomSource &random;
-    MessageSink &messages;
-    TextPrompt &textPrompt;
-    ReportPrinter &printer;
-    const DateSource &dateSource;
-    Pause &pause;
-    HelpViewer &help;
-};
 
 // The window in which the quiz takes place: the question, the answer box that lowers typed
 // digits, the score, the notices of the outcomes, and help on F1 to F3 and in its menu.
