@@ -40,7 +40,7 @@ deb=$(ls "$work"/ionarch_*.deb)
 for needed in libqt6widgets6 libqt6printsupport6 libqt6svg6 fonts-liberation libcups2 libqt6sql6-sqlite; do
     dpkg-deb -f "$deb" Depends | grep -qE "(^|, )$needed( |,|$)" || fail "Depends does not name $needed"
 done
-dpkg-deb -c "$deb" | grep -q ' \./usr/share/doc/ionarch/copyright$' || fail "the package carries no copyright file"
+grep -q ' \./usr/share/doc/ionarch/copyright$' <<<"$(dpkg-deb -c "$deb")" || fail "the package carries no copyright file"
 DEBIAN_FRONTEND=noninteractive apt-get -y -q -o DPkg::Lock::Timeout=600 install --no-install-recommends "$deb" \
     >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "apt could not install the package"; }
 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --on-display /usr/share/applications/org.ionarch.Ionarch.desktop
