@@ -45,7 +45,7 @@ start_run_command() {
 
 # The program's process in the group, once it runs: its pid.
 program_in_group() {
-    for _ in $(seq 600); do
+    for _ in $(seq 3000); do # the run command builds first: minutes on a fresh tree
         for pid in $(members "$group"); do
             [ "$(readlink "/proc/$pid/exe" 2>/dev/null)" = "$program" ] && { echo "$pid"; return; }
         done
