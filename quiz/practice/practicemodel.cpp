@@ -29,7 +29,7 @@ void PracticeModel::learnFrom(const QList<Attempt> &attempts) {
 }
 
 void PracticeModel::recordAttempt(const Attempt &attempt) {
-    const QuestionKey key{attempt.series, attempt.question, attempt.shown};
+    const QuestionKey key = QuestionKey::of(attempt);
     if (key != m_current) {
         m_current = key;
         m_currentMissed = false;
