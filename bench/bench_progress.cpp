@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QWidget>
 
 namespace {
 

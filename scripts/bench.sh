@@ -33,6 +33,7 @@ run hostile "$bench/bench_hostile"
 run classreport "$bench/bench_classreport"
 run record "$bench/bench_record"
 run practice "$bench/bench_practice"
+run progress "$bench/bench_progress"
 
 echo "Date: $(date -u '+%Y-%m-%d %H:%M UTC'); $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo |
     cut -d: -f2 | sed 's/^ //'), $(free -g | awk '/^Mem:/ { print $2 }') GB memory; load average" \
@@ -125,6 +126,17 @@ jq -r '
     "| Model rebuilt from 50,000 tries | \($m.real_time | r) ms | < 100 ms | \(if $m.real_time < 100 then "yes" else "no" end) |",
     "| Question chosen, median / 99th percentile / slowest | \($c.median_us | r) / \($c.p99_us | r) / \($c.max_us | r) µs | 99th percentile < 1 ms | \(if $c.p99_us < 1000 then "yes" else "no" end) |"
 ' "$results/practice.json"
+# The Progress window opened on 50,000 tries, with its two longest parts, and the first question
+# with practice on, which waits for the model rebuilt from them.
+jq -r '
+  [.benchmarks[]] as $all
+  | def run($name): ($all | map(select(.run_name | startswith($name)))) as $runs
+      | (($runs | map(select(.aggregate_name == "median"))) + $runs)[0];
+    def r: . * 100 | round / 100 | tostring;
+    run("OpenProgressWindow") as $o | run("FirstQuestionWithPractice") as $f
+  | "| Progress window opened on 50,000 tries (of it: tries read, figures) | \($o.median_ms | r) ms (\($o.read_ms | r), \($o.figures_ms | r)) | < 200 ms | \(if $o.median_ms < 200 then "yes" else "no" end) |",
+    "| First question with practice on, model rebuilt from 50,000 tries | \($f.median_ms | r) ms | | |"
+' "$results/progress.json"
 echo
 for policy in random adaptive; do
     echo "Simulated students, $policy: $(build-bench/tools/sim/ionarch-sim --students bench/students.tsv \

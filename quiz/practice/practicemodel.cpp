@@ -35,7 +35,7 @@ void PracticeModel::recordAttempt(const Attempt &attempt) {
         m_currentMissed = false;
     }
     const Question question = m_triedQuestions.questionOf(attempt);
-    const QDate day = attempt.time.toLocalTime().date();
+    const QDate day = m_days.dayOf(attempt.time);
     switch (attempt.verdict) {
     case Verdict::Right:
     case Verdict::Variant:

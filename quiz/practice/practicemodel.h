@@ -45,6 +45,7 @@ private:
     void weaken(const QString &skill, QDate day);
 
     TriedQuestions m_triedQuestions;
+    LocalDays m_days;
     QHash<QString, SkillState> m_skills;
     QuestionKey m_current;
     bool m_currentMissed = false; // a wrong try or a give-up at the current question

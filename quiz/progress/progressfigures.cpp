@@ -19,10 +19,6 @@ bool isRight(Verdict verdict) {
     return verdict == Verdict::Right || verdict == Verdict::Variant;
 }
 
-QDate dayOf(const Attempt &attempt) {
-    return attempt.time.toLocalTime().date();
-}
-
 QDate mondayOf(QDate day) {
     return day.addDays(1 - day.dayOfWeek());
 }
@@ -149,7 +145,7 @@ private:
 
     void countForWeeks(QuestionTries question) {
         for (const Attempt &attempt : question) {
-            const QDate day = dayOf(attempt);
+            const QDate day = m_days.dayOf(attempt.time);
             if (!m_latestDay.isValid() || day > m_latestDay)
                 m_latestDay = day;
             if (!m_earliestDay.isValid() || day < m_earliestDay)
@@ -160,6 +156,7 @@ private:
     }
 
     TriedQuestions m_triedQuestions;
+    LocalDays m_days;
     QHash<QString, Tried> m_skills;
     QList<SeriesFigures> m_series;
     QMap<QDate, QMap<QString, int>> m_mistakesByWeek;

@@ -3,6 +3,7 @@
 #include "quiz/practice/mistakeblame.h"
 #include "quiz/practice/practicemodel.h"
 #include "quiz/practice/skills.h"
+#include "quiz/practice/triedquestion.h"
 #include "quiz/practice/weakspotchooser.h"
 #include "quiz/progress/progressfigures.h"
 #include "tests/support/core/namedsettings.h"
@@ -188,6 +189,18 @@ private slots:
         }
         QCOMPARE(shownFigure(progressFigures(m_sample, earlier, thisRun, lastDay), row["figure"]),
                  row["shows"]);
+    }
+
+    // The record keeps its times in UTC; a try belongs to the day it was where the student is.
+    void aTryInUtcCountsOnTheLocalDay() {
+        qputenv("TZ", "Pacific/Auckland"); // 12 hours ahead of UTC, 13 from 29 September
+        LocalDays days;
+        const QDateTime utc(QDate(2024, 9, 1), QTime(12, 30), Qt::UTC);
+        const QList<QDate> seen{days.dayOf(utc), days.dayOf(utc.addSecs(-3600)),
+                                days.dayOf(utc.addDays(1)),
+                                days.dayOf(QDateTime(QDate(2024, 9, 29), QTime(11, 30), Qt::UTC))};
+        qunsetenv("TZ");
+        QCOMPARE(seen, QList<QDate>({{2024, 9, 2}, {2024, 9, 1}, {2024, 9, 3}, {2024, 9, 30}}));
     }
 
     void weakSpotComesBackOften_data() { addTableRows("weakspots.tsv"); }

@@ -51,8 +51,7 @@ QPushButton *addButton(QLayout *layout, const QString &text, const char *name) {
     return button;
 }
 
-// Each column as wide as its contents (by the first thousand rows, as the header measures: a
-// long record has thousands of series), the table at least as wide as its columns, and the last
+// Each column as wide as its contents, the table at least as wide as its columns, and the last
 // column taking any room left.
 void fitColumns(QTableView &table) {
     QHeaderView *header = table.horizontalHeader();
@@ -152,6 +151,8 @@ QTableView *frmProgress::addTable(QGroupBox *frame, const char *name, QStandardI
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setWordWrap(false);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    // Measured on the first hundred rows: a long record has thousands of series, alike in width.
+    table->horizontalHeader()->setResizeContentsPrecision(100);
     // Tab goes on to the next part of the window; the arrow keys move within the table.
     table->setTabKeyNavigation(false);
     frame->layout()->addWidget(table);
