@@ -14,8 +14,8 @@ RecordLoader::RecordLoader(const LearningRecord &record, const QDateTime &until)
     : m_thread(QThread::create(
           [this, &record, until] { m_tries = attemptsOf(record.attempts({}, until)); })) {
     connect(m_thread.get(), &QThread::finished, this, &RecordLoader::loaded);
-    // Behind the windows where the two share a processor.
-    m_thread->start(QThread::LowPriority);
+    // At the window's priority: with practice on, the first question waits for it.
+    m_thread->start();
 }
 
 RecordLoader::~RecordLoader() {

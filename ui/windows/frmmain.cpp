@@ -76,7 +76,8 @@ void frmMain::buildMenu() {
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     // In the room the menus leave, so that the window keeps its size and layout.
-    m_lblPractising = new QLabel(QStringLiteral("Practising your weak spots "), bar);
+    m_lblPractising = new QLabel(QStringLiteral("Practising your weak spots"), bar);
+    m_lblPractising->setContentsMargins(0, 0, 6, 0);
     m_lblPractising->setObjectName(QStringLiteral("lblPractising"));
     m_lblPractising->setFont(Fonts::resolve(QStringLiteral("Arial"), 9, QFont::Bold));
     // The green of a right answer; the menu bar's style would draw a palette's colour over.
