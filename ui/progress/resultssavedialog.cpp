@@ -26,9 +26,9 @@ std::optional<Span> askSpan(QWidget *parent) {
     QDialog dialog(parent);
     dialog.setObjectName(u"dlgSaveResults"_s);
     dialog.setWindowTitle(u"Save results"_s);
-    auto *whole = new QRadioButton(u"&The whole record"_s);
+    auto *whole = new QRadioButton(u"The &whole record"_s);
     whole->setChecked(true);
-    auto *days = new QRadioButton(u"&Only the days from ... to ..."_s);
+    auto *days = new QRadioButton(u"Only the &days from ... to ..."_s);
     const QDate today = QDate::currentDate();
     auto *first = new QDateEdit(today.addDays(-6));
     auto *last = new QDateEdit(today);
@@ -42,7 +42,7 @@ std::optional<Span> askSpan(QWidget *parent) {
     QObject::connect(first, &QDateEdit::dateChanged, last, &QDateEdit::setMinimumDate);
     auto *dates = new QFormLayout;
     dates->addRow(u"&From:"_s, first);
-    dates->addRow(u"T&o:"_s, last);
+    dates->addRow(u"&To:"_s, last);
     dates->setContentsMargins(24, 0, 0, 0);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText(u"&Save..."_s);
@@ -65,8 +65,9 @@ std::optional<ResultsToSave> FileResultsSaveDialog::askResultsToSave(QWidget *pa
     const std::optional<Span> span = askSpan(parent);
     if (!span)
         return std::nullopt;
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     const QString suggested =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+        (documents.exists() ? documents : QDir::home())
             .filePath(u"ionarch-results_%1.tsv"_s.arg(QDate::currentDate().toString(Qt::ISODate)));
     const QString path = QFileDialog::getSaveFileName(parent, u"Save results"_s, suggested,
                                                       u"Results files (*.tsv)"_s);
