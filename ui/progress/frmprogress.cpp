@@ -115,20 +115,16 @@ frmProgress::frmProgress(QWidget *parent)
     layout->addLayout(buttons);
     resize(1040, 660);
 
-    QWidget *previous = m_chkPractise;
-    for (QWidget *next : {static_cast<QWidget *>(m_tables[0]), static_cast<QWidget *>(m_tables[1]),
-                          static_cast<QWidget *>(m_chart), static_cast<QWidget *>(m_tables[2]),
-                          static_cast<QWidget *>(save), static_cast<QWidget *>(close)}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
+    const QList<QWidget *> tabStops{m_chkPractise, m_tables[0], m_tables[1], m_chart,
+                                    m_tables[2],   save,        close};
+    for (qsizetype stop = 1; stop < tabStops.size(); ++stop)
+        setTabOrder(tabStops[stop - 1], tabStops[stop]);
 }
 
 QGroupBox *frmProgress::addFrame(const char *name, const QString &title, QRgb colour) {
     auto *frame = new QGroupBox(title);
     frame->setObjectName(QLatin1String(name));
-    frame->setStyleSheet(colouredFrameStyleSheet(QColor(colour), Qt::black) +
-                         u"QGroupBox { font: bold; }"_s);
+    frame->setStyleSheet(colouredFrameStyleSheet(QColor(colour), Qt::black));
     frame->setFont(Fonts::resolve(u"Arial"_s, 9.75, QFont::Bold));
     auto *layout = new QHBoxLayout(frame);
     layout->setContentsMargins(8, 12, 8, 8);
