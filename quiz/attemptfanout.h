@@ -11,6 +11,8 @@ public:
     explicit AttemptFanOut(QList<AttemptRecorder *> recorders)
         : m_recorders(std::move(recorders)) {}
 
+    void add(AttemptRecorder *recorder) { m_recorders.append(recorder); }
+
     void recordAttempt(const Attempt &attempt) override {
         for (AttemptRecorder *recorder : m_recorders)
             recorder->recordAttempt(attempt);

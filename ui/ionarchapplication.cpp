@@ -12,10 +12,13 @@
 #include <cstdlib>
 
 IonarchApplication::IonarchApplication(MessageSink &messages, TextPrompt &prompt, Pause *pause,
-                                       const RecordFolders &recordFolders)
+                                       const RecordFolders &recordFolders,
+                                       ResultsSaveDialog *saveDialog, RandomSource *random)
     : m_messages(messages)
     , m_prompt(prompt)
+    , m_random(random ? *random : m_clockRandom)
     , m_pause(pause ? *pause : m_inputBlockingPause)
+    , m_saveDialog(saveDialog ? *saveDialog : m_fileSaveDialog)
     , m_record(recordFolders, messages, prompt)
     , m_periodicTable([] { return std::make_unique<frmPT>(); }) {}
 
@@ -37,19 +40,44 @@ bool IonarchApplication::start(const QString &dataPath) {
 }
 
 void IonarchApplication::startQuiz() {
-    // Opened now, not at start-up: the first window does not wait for it.
+    // Opened and read now, not at start-up: the first window does not wait for them.
     m_record.open(m_dataPath);
+    m_progress = std::make_unique<LearningProgress>(m_catalogue, m_random, m_record, m_messages,
+                                                    m_saveDialog);
+    m_tries.add(m_progress.get());
+    m_progress->start();
     m_periodicTable.show();
-    m_questions = std::make_unique<frmMain>(QuizServices{m_catalogue, m_settings, m_random,
-                                                         m_messages, m_prompt, m_printer,
-                                                         m_dateSource, m_pause, *m_help, m_tries});
+    m_questions = std::make_unique<frmMain>(
+        QuizServices{m_catalogue, m_settings, m_random, m_messages, m_prompt, m_printer,
+                     m_dateSource, m_pause, *m_help, m_tries, m_progress.get()});
     QObject::connect(m_questions.get(), &frmMain::closing, m_questions.get(),
                      [this] { questionWindowClosing(); });
+    connectProgressMenu();
     m_questions->show();
     m_questions->activateWindow();
 }
 
+void IonarchApplication::connectProgressMenu() {
+    frmMain *window = m_questions.get();
+    LearningProgress *progress = m_progress.get();
+    window->showPractising(progress->isPractising());
+    window->showRecordKept(m_record.isKept());
+    QObject::connect(window, &frmMain::progressRequested, progress,
+                     &LearningProgress::showProgress);
+    QObject::connect(window, &frmMain::practisingChosen, progress,
+                     &LearningProgress::setPractising);
+    QObject::connect(progress, &LearningProgress::practisingChanged, window,
+                     &frmMain::showPractising);
+    QObject::connect(window, &frmMain::keepRecordChosen, progress,
+                     &LearningProgress::setRecordKept);
+    QObject::connect(window, &frmMain::forgetRecordRequested, progress,
+                     &LearningProgress::forgetRecord);
+    QObject::connect(window, &frmMain::saveResultsRequested, progress,
+                     [progress, window] { progress->saveResults(window); });
+}
+
 void IonarchApplication::questionWindowClosing() {
+    m_progress->closeProgress();
     m_periodicTable.unload();
     // The help goes with the options window.
     m_options->close();

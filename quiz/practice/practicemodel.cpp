@@ -29,13 +29,13 @@ void PracticeModel::learnFrom(const QList<Attempt> &attempts) {
 }
 
 void PracticeModel::recordAttempt(const Attempt &attempt) {
-    const QuestionKey key{attempt.series, attempt.question, attempt.shown};
+    const QuestionKey key = QuestionKey::of(attempt);
     if (key != m_current) {
         m_current = key;
         m_currentMissed = false;
     }
     const Question question = m_triedQuestions.questionOf(attempt);
-    const QDate day = attempt.time.toLocalTime().date();
+    const QDate day = m_days.dayOf(attempt.time);
     switch (attempt.verdict) {
     case Verdict::Right:
     case Verdict::Variant:

@@ -39,20 +39,13 @@ private:
         double halfLifeDays;
         bool fadedWhileMastered = false;
     };
-    // Where a try at another question begins.
-    struct QuestionKey {
-        int series = 0;
-        int question = 0;
-        QString shown;
-        friend bool operator==(const QuestionKey &, const QuestionKey &) = default;
-    };
-
     // The skill's state with the fading up to the day applied.
     SkillState &stateOn(const QString &skill, QDate day);
     void strengthen(const QString &skill, QDate day);
     void weaken(const QString &skill, QDate day);
 
     TriedQuestions m_triedQuestions;
+    LocalDays m_days;
     QHash<QString, SkillState> m_skills;
     QuestionKey m_current;
     bool m_currentMissed = false; // a wrong try or a give-up at the current question

@@ -23,3 +23,16 @@ Question TriedQuestions::questionOf(const Attempt &attempt) const {
     question.anionCharge = m_anionCharges.value(attempt.anionName);
     return question;
 }
+
+QDate LocalDays::dayOf(const QDateTime &time) {
+    // Its epoch milliseconds would cost a conversion the other way.
+    if (time.timeSpec() == Qt::LocalTime)
+        return time.date();
+    constexpr qint64 QuarterMs = 15 * 60 * 1000;
+    const qint64 ms = time.toMSecsSinceEpoch();
+    if (ms / QuarterMs != m_quarter) {
+        m_quarter = ms / QuarterMs;
+        m_offsetMs = qint64(time.toLocalTime().offsetFromUtc()) * 1000;
+    }
+    return QDateTime::fromMSecsSinceEpoch(ms + m_offsetMs, Qt::UTC).date();
+}

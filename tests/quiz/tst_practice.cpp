@@ -3,7 +3,9 @@
 #include "quiz/practice/mistakeblame.h"
 #include "quiz/practice/practicemodel.h"
 #include "quiz/practice/skills.h"
+#include "quiz/practice/triedquestion.h"
 #include "quiz/practice/weakspotchooser.h"
+#include "quiz/progress/progressfigures.h"
 #include "tests/support/core/namedsettings.h"
 #include "tests/support/core/samplecatalogue.h"
 #include "tests/support/core/table.h"
@@ -21,6 +23,54 @@ QStringList entryNames(const DrawPool &pool) {
     for (int row = 1; row <= pool.count(); ++row)
         names << pool.entry(row).Name;
     return names;
+}
+
+const QMap<QString, Verdict> Verdicts{{"right", Verdict::Right},
+                                      {"variant", Verdict::Variant},
+                                      {"helped", Verdict::Right},
+                                      {"gave-up", Verdict::GaveUp}};
+
+// A figure of progress.tsv as its column "shows" writes it.
+QString shownFigure(const ProgressFigures &figures, const QString &figure) {
+    const QString name = figure.section(u' ', 0, 0);
+    QStringList shown;
+    if (name == "skill") {
+        const auto skill =
+            std::find_if(figures.skills.begin(), figures.skills.end(),
+                         [&](const SkillFigures &s) { return s.skill == figure.section(u' ', 1); });
+        const QStringList trends{"-", "better", "steady", "worse"};
+        return QStringLiteral("%1 tries, %2 of %3, %4, %5%%6")
+            .arg(skill->tries)
+            .arg(skill->recentFirstTryRight)
+            .arg(skill->recentQuestions)
+            .arg(trends[int(skill->trend)])
+            .arg(qRound(skill->strength * 100))
+            .arg(skill->mastered ? " mastered" : "");
+    }
+    if (name == "weakest") {
+        for (const SkillFigures &skill : figures.skills.first(3))
+            shown << skill.skill;
+        return shown.join(u' ');
+    }
+    if (name == "kinds")
+        return figures.mistakeKinds.join(u' ');
+    if (name == "series") {
+        for (const SeriesFigures &series : figures.series)
+            shown << QStringLiteral("%1 %2 %3 %4")
+                         .arg(series.questions)
+                         .arg(series.right)
+                         .arg(series.firstTryRight)
+                         .arg(series.givenUp);
+        return shown.join(", ");
+    }
+    for (const WeekFigures &week : figures.weeks) {
+        QStringList mistakes;
+        for (auto kind = week.mistakes.cbegin(); kind != week.mistakes.cend(); ++kind)
+            mistakes << kind.key() + ' ' + QString::number(kind.value());
+        shown << week.monday.toString("MM-dd") +
+                     (mistakes.isEmpty() ? "" : ": " + mistakes.join(", "));
+    }
+    return shown.join("; ");
 }
 
 } // namespace
@@ -88,10 +138,6 @@ private slots:
     void modelLearnsFromTries_data() { addTableRows("practicemodel.tsv"); }
     void modelLearnsFromTries() {
         QFETCH(TableRow, row);
-        const QMap<QString, Verdict> verdicts{{"right", Verdict::Right},
-                                              {"variant", Verdict::Variant},
-                                              {"helped", Verdict::Right},
-                                              {"gave-up", Verdict::GaveUp}};
         PracticeModel model(m_sample);
         const QStringList questions = row["questions"].split(u' ');
         for (int number = 1; number <= questions.size(); ++number) {
@@ -99,14 +145,62 @@ private slots:
             const QDateTime time(FirstDay.addDays(asked.section(u'@', 1).toInt()), QTime(12, 0));
             for (const QString &answer : asked.section(u'@', 0, 0).split(u'>')) {
                 Attempt attempt =
-                    tryAt(askedBy("iron(III) sulfate"), verdicts.value(answer, Verdict::Wrong),
-                          verdicts.contains(answer) ? QString() : answer, number, time);
+                    tryAt(askedBy("iron(III) sulfate"), Verdicts.value(answer, Verdict::Wrong),
+                          Verdicts.contains(answer) ? QString() : answer, number, time);
                 attempt.helpUsed = answer == "helped";
                 model.recordAttempt(attempt);
             }
         }
         const double strength = model.strength(row["skill"], FirstDay.addDays(row["day"].toInt()));
         QCOMPARE(QString::number(strength, 'f', 3), row["strength"]);
+    }
+
+    void figuresOfProgressFromTries_data() { addTableRows("progress.tsv"); }
+    void figuresOfProgressFromTries() {
+        QFETCH(TableRow, row);
+        QList<Attempt> earlier, thisRun;
+        QList<Attempt> *tries = &earlier;
+        int series = 1;
+        int number = 0;
+        QDate lastDay = FirstDay;
+        for (const QString &token : row["tries"].split(u' ')) {
+            if (token.startsWith(u'|')) {
+                tries = token == "||" ? &thisRun : tries;
+                series = token == "||" ? 1 : series + 1;
+                number = 0;
+                continue;
+            }
+            // SHOWN/ANSWERS*N@DAY
+            const Question question = askedBy(token.section(u'/', 0, 0).replace(u'_', u' '));
+            const QString answers = token.section(u'/', 1).section(u'@', 0, 0);
+            lastDay = FirstDay.addDays(token.section(u'@', 1).toInt());
+            for (int times = qMax(1, answers.section(u'*', 1).toInt()); times > 0; --times) {
+                ++number;
+                for (const QString &answer : answers.section(u'*', 0, 0).split(u'>')) {
+                    const QDateTime time = QDateTime(lastDay, QTime(12, 0)).addSecs(tries->size());
+                    Attempt attempt =
+                        tryAt(question, Verdicts.value(answer, Verdict::Wrong),
+                              Verdicts.contains(answer) ? QString() : answer, number, time);
+                    attempt.series = series;
+                    attempt.question = number;
+                    tries->append(attempt);
+                }
+            }
+        }
+        QCOMPARE(shownFigure(progressFigures(m_sample, earlier, thisRun, lastDay), row["figure"]),
+                 row["shows"]);
+    }
+
+    // The record keeps its times in UTC; a try belongs to the day it was where the student is.
+    void aTryInUtcCountsOnTheLocalDay() {
+        qputenv("TZ", "Pacific/Auckland"); // 12 hours ahead of UTC, 13 from 29 September
+        LocalDays days;
+        const QDateTime utc(QDate(2024, 9, 1), QTime(12, 30), Qt::UTC);
+        const QList<QDate> seen{days.dayOf(utc), days.dayOf(utc.addSecs(-3600)),
+                                days.dayOf(utc.addDays(1)),
+                                days.dayOf(QDateTime(QDate(2024, 9, 29), QTime(11, 30), Qt::UTC))};
+        qunsetenv("TZ");
+        QCOMPARE(seen, QList<QDate>({{2024, 9, 2}, {2024, 9, 1}, {2024, 9, 3}, {2024, 9, 30}}));
     }
 
     void weakSpotComesBackOften_data() { addTableRows("weakspots.tsv"); }

@@ -15,3 +15,11 @@ void colourLabel(QLabel &label, const QColor &background, const QColor &text, La
         label.setFrameStyle(QFrame::NoFrame);
     }
 }
+
+QString colouredFrameStyleSheet(const QColor &frame, const QColor &title) {
+    return QStringLiteral("QGroupBox { background-color: %1; background-clip: margin;"
+                          " border: 1px solid palette(mid); margin-top: 7px; }"
+                          "QGroupBox::title { subcontrol-origin: margin; left: 6px;"
+                          " padding: 0 2px; color: %2; }")
+        .arg(frame.name(), title.name());
+}

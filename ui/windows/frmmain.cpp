@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace {
@@ -69,9 +70,52 @@ void frmMain::buildMenu() {
     QAction *about = bar->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("mnuAbout"));
     connect(about, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    buildProgressMenu();
     QAction *exit = bar->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    // In the room the menus leave, so that the window keeps its size and layout.
+    m_lblPractising = new QLabel(QStringLiteral("Practising your weak spots"), bar);
+    m_lblPractising->setContentsMargins(0, 0, 6, 0);
+    m_lblPractising->setObjectName(QStringLiteral("lblPractising"));
+    m_lblPractising->setFont(Fonts::resolve(QStringLiteral("Arial"), 9, QFont::Bold));
+    // The green of a right answer; the menu bar's style would draw a palette's colour over.
+    m_lblPractising->setStyleSheet(QStringLiteral("color: #008000"));
+    m_lblPractising->hide();
+    bar->setCornerWidget(m_lblPractising);
+}
+
+void frmMain::buildProgressMenu() {
+    QMenu *progress = menuBar()->addMenu(QStringLiteral("&Progress"));
+    progress->setObjectName(QStringLiteral("mnuProgress"));
+    const auto add = [progress](const char *text, const char *name) {
+        QAction *command = progress->addAction(QString::fromLatin1(text));
+        command->setObjectName(QLatin1String(name));
+        return command;
+    };
+    connect(add("&Show progress...", "mnuShowProgress"), &QAction::triggered, this,
+            &frmMain::progressRequested);
+    m_mnuPractise = add("&Practise my weak spots", "mnuPractise");
+    m_mnuPractise->setCheckable(true);
+    connect(m_mnuPractise, &QAction::triggered, this, &frmMain::practisingChosen);
+    progress->addSeparator();
+    m_mnuKeepRecord = add("&Keep a record", "mnuKeepRecord");
+    m_mnuKeepRecord->setCheckable(true);
+    connect(m_mnuKeepRecord, &QAction::triggered, this, &frmMain::keepRecordChosen);
+    connect(add("&Forget my record...", "mnuForgetRecord"), &QAction::triggered, this,
+            &frmMain::forgetRecordRequested);
+    connect(add("Sa&ve results...", "mnuSaveResults"), &QAction::triggered, this,
+            &frmMain::saveResultsRequested);
+}
+
+void frmMain::showPractising(bool on) {
+    m_mnuPractise->setChecked(on);
+    m_lblPractising->setVisible(on);
+}
+
+void frmMain::showRecordKept(bool kept) {
+    m_mnuKeepRecord->setChecked(kept);
 }
 
 void frmMain::buildControls() {

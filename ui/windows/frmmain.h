@@ -21,9 +21,19 @@ public:
 
     const QuizEngine &quiz() const { return m_engine; }
 
+    // The checks of the Progress menu; while practice is on, a line beside the menus says so.
+    void showPractising(bool on);
+    void showRecordKept(bool kept);
+
 signals:
     // The window is being closed; a wait for a click on the notice has ended.
     void closing();
+    // The Progress menu's commands, which the program carries out.
+    void progressRequested();
+    void practisingChosen(bool on);
+    void keepRecordChosen(bool keep);
+    void forgetRecordRequested();
+    void saveResultsRequested();
 
 protected:
     // Becoming the active window poses a question if none stands, and updates the help label.
@@ -42,6 +52,7 @@ private:
     void repaintNow() override;
 
     void buildMenu();
+    void buildProgressMenu();
     void buildControls();
     QLabel *addLabel(const char *name, const QString &text, const QRect &twips);
     QPushButton *addButton(const char *name, const QString &text, const QRect &twips,
@@ -65,6 +76,9 @@ private:
     QLabel *m_lblWrong = nullptr;
     QPushButton *m_cmdGiveUp = nullptr;
     QPushButton *m_cmdChkAns = nullptr;
+    QAction *m_mnuPractise = nullptr;
+    QAction *m_mnuKeepRecord = nullptr;
+    QLabel *m_lblPractising = nullptr;
 
     NoticeClickWaiter m_noticeWaiter;
     QuizEngine m_engine;

@@ -3,6 +3,7 @@
 #include "quiz/questionavailability.h"
 #include "ui/fonts/fonts.h"
 #include "ui/pictures/pictures.h"
+#include "ui/widgets/colouredlabel.h"
 #include "ui/widgets/twips.h"
 #include "ui/widgets/wrappingbutton.h"
 
@@ -99,16 +100,11 @@ constexpr GroupLayout CovalentGroup{.frameName = "covalentFrame",
                                     .checkBoxes = true,
                                     .choices = CovalentChoices};
 
-// The frame is coloured up to its outer edge, and its caption breaks the border line at the
-// top left, standing on the frame's own colour.
+// The choices stand on a colour of their own within the frame.
 QString frameStyleSheet(const GroupLayout &layout) {
-    const auto rgb = [](QRgb colour) { return QColor(colour).name(); };
-    return QStringLiteral("QGroupBox { background-color: %1; background-clip: margin;"
-                          " border: 1px solid palette(mid); margin-top: 7px; }"
-                          "QGroupBox::title { subcontrol-origin: margin; left: 6px;"
-                          " padding: 0 2px; color: %2; }"
-                          "QRadioButton, QCheckBox { background-color: %3; }")
-        .arg(rgb(layout.frameColour), rgb(layout.titleColour), rgb(layout.choiceColour));
+    return colouredFrameStyleSheet(QColor(layout.frameColour), QColor(layout.titleColour)) +
+           QStringLiteral("QRadioButton, QCheckBox { background-color: %1; }")
+               .arg(QColor(layout.choiceColour).name());
 }
 
 void setGroupEnabled(QButtonGroup *group, bool enabled) {
