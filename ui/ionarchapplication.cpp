@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -36,16 +37,23 @@ bool IonarchApplication::start(const QString &dataPath) {
     QObject::connect(m_options.get(), &frmOpt::closing, m_options.get(),
                      [this] { optionsWindowClosing(); });
     m_options->show();
+    // After the first paint, which the record's opening and reading must not hold up.
+    QTimer::singleShot(0, m_options.get(), [this] { prepareLearning(); });
     return true;
 }
 
-void IonarchApplication::startQuiz() {
-    // Opened and read now, not at start-up: the first window does not wait for them.
+void IonarchApplication::prepareLearning() {
+    if (m_progress)
+        return;
     m_record.open(m_dataPath);
     m_progress = std::make_unique<LearningProgress>(m_catalogue, m_random, m_record, m_messages,
                                                     m_saveDialog);
     m_tries.add(m_progress.get());
     m_progress->start();
+}
+
+void IonarchApplication::startQuiz() {
+    prepareLearning(); // when Start came before the event loop turned
     m_periodicTable.show();
     m_questions = std::make_unique<frmMain>(
         QuizServices{m_catalogue, m_settings, m_random, m_messages, m_prompt, m_printer,

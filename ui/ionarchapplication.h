@@ -44,6 +44,9 @@ public:
 private:
     // The options window's start: the question window opens beside the periodic table.
     void startQuiz();
+    // Opens the record and has the practice model read it on a thread while the student
+    // chooses the options, so that neither the first window nor the first question waits.
+    void prepareLearning();
     // Closing the question window closes every other window; closing the options window
     // closes the periodic table and the help, and leaves the quiz running.
     void questionWindowClosing();
@@ -66,7 +69,7 @@ private:
     LearningRecord m_record;
     // Every try goes to the record, and to practice once the quiz has started.
     AttemptFanOut m_tries{{&m_record}};
-    std::unique_ptr<LearningProgress> m_progress; // with the quiz
+    std::unique_ptr<LearningProgress> m_progress; // once the options window shows
     OnDemandWindow m_periodicTable;
     std::unique_ptr<frmHelp> m_help;
     std::unique_ptr<frmOpt> m_options;

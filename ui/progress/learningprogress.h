@@ -21,8 +21,8 @@ class QWidget;
 
 // Practice of weak spots and the Progress window as the program runs them, and the commands
 // of the question window's Progress menu. The practice model learns every try of this run and,
-// while the record is kept, the record's tries before it, read on a thread of their own when
-// the quiz starts; with the record off it knows this run alone. The engine draws through it:
+// while the record is kept, the record's tries before it, read on a thread of their own once
+// the options window shows; with the record off it knows this run alone. The engine draws through it:
 // while "Practise my weak spots" is on, by the model (which the first question waits for, if
 // the record is still being read); off, exactly as without it. The user's settings remember
 // the choice.
@@ -33,7 +33,8 @@ public:
                      MessageSink &messages, ResultsSaveDialog &saveDialog);
     ~LearningProgress() override;
 
-    // The quiz begins; what the record holds until now is the model's to learn.
+    // The options window shows: what the record holds until now is the model's to learn, read
+    // on a thread while the student chooses.
     void start();
 
     void recordAttempt(const Attempt &attempt) override;
