@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 // What a typed answer gets wrong, in the order the report lists the mistakes: those a
 // formula can have, then those only a name can have, then the rest. The first two are right
 // answers.
@@ -37,3 +39,14 @@ enum class AnswerCategory {
     Misspelt,
     Unclassified,
 };
+
+// A table with a row for each category, in the order above, can be indexed by category: true
+// when its rows' `category` members are exactly that.
+template <class Row, std::size_t Rows>
+constexpr bool listsEveryCategoryInOrder(const Row (&rows)[Rows]) {
+    for (std::size_t row = 0; row < Rows; ++row) {
+        if (rows[row].category != AnswerCategory(row))
+            return false;
+    }
+    return Rows == std::size_t(AnswerCategory::Unclassified) + 1;
+}

@@ -53,14 +53,7 @@ constexpr CategoryText CategoryTexts[] = {
     {C::Unclassified, "unclassified"_L1, "other mistakes"},
 };
 
-constexpr bool listsEveryCategoryInOrder() {
-    for (std::size_t row = 0; row < std::size(CategoryTexts); ++row) {
-        if (CategoryTexts[row].category != AnswerCategory(row))
-            return false;
-    }
-    return std::size(CategoryTexts) == std::size_t(C::Unclassified) + 1;
-}
-static_assert(listsEveryCategoryInOrder());
+static_assert(listsEveryCategoryInOrder(CategoryTexts));
 
 const CategoryText &textOf(AnswerCategory category) {
     return CategoryTexts[std::size_t(category)];

@@ -4,7 +4,6 @@
 #include "quiz/feedback/namespelling.h"
 #include "quiz/practice/skills.h"
 
-#include <iterator>
 #include <optional>
 
 namespace {
@@ -68,22 +67,7 @@ constexpr CategoryBlame Blames[] = {
     {C::Unclassified, Blamed::Nothing},
 };
 
-constexpr bool blamesEveryCategoryInOrder() {
-    for (std::size_t row = 0; row < std::size(Blames); ++row) {
-        if (Blames[row].category != AnswerCategory(row))
-            return false;
-    }
-    return std::size(Blames) == std::size_t(C::Unclassified) + 1;
-}
-static_assert(blamesEveryCategoryInOrder());
-
-std::optional<AnswerCategory> categoryWithCode(const QString &code) {
-    for (const CategoryBlame &row : Blames) {
-        if (QuizRules::categoryCode(row.category) == code)
-            return row.category;
-    }
-    return std::nullopt;
-}
+static_assert(listsEveryCategoryInOrder(Blames));
 
 QString cationSkill(const Question &question) {
     return Skills::cation(question.cationName, question.cationCharge, question.multivalent);
@@ -106,7 +90,7 @@ QString missedIon(const QString &typed, const Question &question) {
 } // namespace
 
 QString blamedSkill(const Attempt &attempt, const Question &question) {
-    const std::optional<AnswerCategory> category = categoryWithCode(attempt.category);
+    const std::optional<AnswerCategory> category = QuizRules::categoryOfCode(attempt.category);
     if (!category)
         return {};
     const bool ionic = question.kind == CompoundKind::Ionic;
