@@ -119,7 +119,9 @@ std::optional<int> oxidationNumber(const IonEntry &anion) {
 
 const NamedIon *anionByOxidationNumber(const NameCase &c, const NamedPart &part) {
     const QRegularExpressionMatch typed = anionWordParts(part.name);
-    if (part.numeral.form != TypedNumeral::Form::Stock || !typed.hasMatch() || typed.hasCaptured(1))
+    // Only the -ate name carries the oxidation number: chlorate(I), never chloride(I).
+    if (part.numeral.form != TypedNumeral::Form::Stock || !typed.hasMatch() ||
+        typed.hasCaptured(1) || typed.capturedView(3) != u"ate")
         return nullptr;
     for (const NamedIon &anion : c.anions) {
         const QRegularExpressionMatch listed = anionWordParts(anion.name);
