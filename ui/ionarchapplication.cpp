@@ -2,13 +2,13 @@
 
 #include "catalogue/loader.h"
 #include "ui/periodictable/frmpt.h"
+#include "ui/system/afterfirstpaint.h"
 #include "ui/windows/frmhelp.h"
 #include "ui/windows/frmmain.h"
 #include "ui/windows/frmopt.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QTimer>
 
 #include <cstdlib>
 
@@ -37,8 +37,8 @@ bool IonarchApplication::start(const QString &dataPath) {
     QObject::connect(m_options.get(), &frmOpt::closing, m_options.get(),
                      [this] { optionsWindowClosing(); });
     m_options->show();
-    // After the first paint, which the record's opening and reading must not hold up.
-    QTimer::singleShot(0, m_options.get(), [this] { prepareLearning(); });
+    // The record's opening and reading must not hold up the first paint.
+    afterFirstPaint(*m_options, [this] { prepareLearning(); });
     return true;
 }
 
