@@ -32,6 +32,15 @@ QString focusedControl();
 // when the platform window is active, a step before the keyboard follows.
 bool waitUntilActive(QWidget *window);
 
+// Shows the window and waits until it is active; a window that never becomes so stops the test.
+template <class Window> Window &onScreen(Window &window) {
+    window.show();
+    window.activateWindow();
+    if (!waitUntilActive(&window))
+        qFatal("the window did not become active");
+    return window;
+}
+
 // Runs the action as soon as the event loop turns again: inside the modal loop or the wait
 // for a click that the test's next step starts. Dropped with the window if no wait came, so
 // that a fault which skips the wait fails its own test instead of a later one.
